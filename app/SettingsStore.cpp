@@ -1,0 +1,153 @@
+#include "app/SettingsStore.h"
+
+#include "app/TextConversions.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QVariant>
+
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace {
+
+// The identity of the file on disk: a successful save replaces it by a new file.
+struct FileIdentity {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> identityOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+// A stored text made fit for one line of a message: no control characters, not too long.
+QString printable(const QString& text) {
+    constexpr qsizetype kShownLength = 60;
+    QString shown;
+    for (const QChar c : text.left(kShownLength)) {
+        shown += c.isPrint() ? c : QChar('?');
+    }
+    if (text.size() > kShownLength) {
+        shown += QStringLiteral("...");
+    }
+    return shown;
+}
+
+QString rangeText(std::int32_t min, std::int32_t max) {
+    return QStringLiteral("is not in %1..%2").arg(min).arg(max);
+}
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnok"),
+                 QStringLiteral("Varnok")) {}
+
+QString SettingsStore::fileName() const {
+    return m_settings.fileName();
+}
+
+std::optional<QString> SettingsStore::readProblem() const {
+    switch (m_settings.status()) {
+    case QSettings::NoError:
+        return std::nullopt;
+    case QSettings::AccessError:
+        return QStringLiteral("it cannot be read");
+    case QSettings::FormatError:
+        return QStringLiteral("parts of it are damaged");
+    }
+    return QStringLiteral("it cannot be read");
+}
+
+std::optional<QString> SettingsStore::storedText(const QString& section, const QString& key) const {
+    const QVariant value = m_settings.value(section + QChar('/') + key);
+    if (!value.isValid()) {
+        return std::nullopt;
+    }
+    // A value with commas reads back as a list; put it together again to judge and show it.
+    if (value.typeId() == QMetaType::QStringList) {
+        return value.toStringList().join(QChar(','));
+    }
+    return value.toString();
+}
+
+void SettingsStore::warnRejected(const QString& section, const QString& key, const QString& text,
+                                 const QString& why, const std::string& fallback) {
+    const QString line =
+        QStringLiteral("varnok: settings: [%1] %2 = \"%3\" %4; using %5\n")
+            .arg(section, key, printable(text), why, QString::fromStdString(fallback));
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+}
+
+std::int32_t SettingsStore::readLong(const QString& section, const QString& key,
+                                     std::int32_t fallback, std::int32_t min, std::int32_t max) {
+    const auto text = storedText(section, key);
+    if (!text) {
+        return fallback;
+    }
+    const auto value = textToLong(text->toStdString());
+    if (!value) {
+        warnRejected(section, key, *text, QStringLiteral("is not a whole number"),
+                     longToText(fallback));
+        return fallback;
+    }
+    if (*value < min || *value > max) {
+        warnRejected(section, key, *text, rangeText(min, max), longToText(fallback));
+        return fallback;
+    }
+    return *value;
+}
+
+bool SettingsStore::readBoolean(const QString& section, const QString& key, bool fallback) {
+    const auto text = storedText(section, key);
+    if (!text) {
+        return fallback;
+    }
+    const auto value = textToBoolean(text->toStdString());
+    if (!value) {
+        warnRejected(section, key, *text, QStringLiteral("is not True, False or a number"),
+                     fallback ? "True" : "False");
+        return fallback;
+    }
+    return *value;
+}
+
+float SettingsStore::readSingle(const QString& section, const QString& key, float fallback) {
+    const auto text = storedText(section, key);
+    if (!text) {
+        return fallback;
+    }
+    const auto value = textToSingle(text->toStdString());
+    if (!value) {
+        warnRejected(section, key, *text, QStringLiteral("is not a finite number"),
+                     singleToText(fallback));
+        return fallback;
+    }
+    return *value;
+}
+
+void SettingsStore::writeText(const QString& section, const QString& key, const std::string& text) {
+    m_settings.setValue(section + QChar('/') + key, QString::fromStdString(text));
+}
+
+std::optional<QString> SettingsStore::flush() {
+    const auto before = identityOf(fileName());
+    m_settings.sync();
+    const QSettings::Status status = m_settings.status();
+    if (status == QSettings::NoError) {
+        return std::nullopt;
+    }
+    // The status keeps the first error met, so a file that was damaged when it was read still
+    // reports that after a good save. The save replaces the file, which tells the two apart.
+    const auto after = identityOf(fileName());
+    if (status == QSettings::FormatError && after && after != before) {
+        return std::nullopt;
+    }
+    return QStringLiteral("the file could not be written");
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+
+// The user's settings store of application Varnok: sections of keys with plain-text values.
+//
+// Every read names a default and the range that the rest of the program relies on. A value
+// that does not convert, or falls outside that range, is not used: the read prints one
+// warning line naming the section, the key and the rejected text, and yields the default.
+class SettingsStore {
+public:
+    SettingsStore();
+
+    // The file behind the store.
+    QString fileName() const;
+
+    // Why the stored file could not be read, when it could not.
+    std::optional<QString> readProblem() const;
+
+    std::int32_t readLong(const QString& section, const QString& key, std::int32_t fallback,
+                          std::int32_t min = std::numeric_limits<std::int32_t>::min(),
+                          std::int32_t max = std::numeric_limits<std::int32_t>::max());
+    bool readBoolean(const QString& section, const QString& key, bool fallback);
+    // A finite Single.
+    float readSingle(const QString& section, const QString& key, float fallback);
+
+    void writeText(const QString& section, const QString& key, const std::string& text);
+
+    // Writes every change to the file, which is replaced as a whole. Returns why that failed,
+    // or nothing when the file now holds the values.
+    std::optional<QString> flush();
+
+private:
+    std::optional<QString> storedText(const QString& section, const QString& key) const;
+    static void warnRejected(const QString& section, const QString& key, const QString& text,
+                             const QString& why, const std::string& fallback);
+
+    QSettings m_settings;
+};

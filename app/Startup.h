@@ -1,0 +1,5 @@
+#pragma once
+
+// Start-up: loads the settings into the shared state, then shows the track map and the
+// train control window. The overview waits for its first use.
+void Main();

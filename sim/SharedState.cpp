@@ -1,0 +1,6 @@
+#include "sim/SharedState.h"
+
+SharedState& programState() {
+    static SharedState state;
+    return state;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "track/CellIndex.h"
+#include "track/NodeRoutes.h"
+
+#include <array>
+#include <cstdint>
+
+inline constexpr int kTrainSlots = 3;     // TrainData(0..2)
+inline constexpr int kBodyCapacity = 501; // Body(0..500)
+inline constexpr int kPaletteSize = 27;   // Palette(0..26)
+
+// One train. HeadPos, NextNode, RunStart, RunEnd and every Body entry are cell indices.
+struct TrainRecord {
+    CellIndex HeadPos = 0;
+    CellIndex NextNode = 0; // the node that the current run leads into
+    CellIndex RunStart = 0;
+    CellIndex RunEnd = 0; // the cell from which the head steps into NextNode
+    std::int32_t Length = 0;
+    bool Ctrl = false; // loaded from the store and kept; nothing acts on it
+    // Newest first: Body[0] is the head cell after the latest step; 0 means no cell yet.
+    std::array<CellIndex, kBodyCapacity> Body{};
+    std::int32_t ColorIndex = 0; // into Palette
+    std::int32_t Speed = 0;      // the stored throttle value, shown but not driven
+};
+
+// Everything the trains, the windows and the settings share. All zero until start-up loads
+// the store; afterwards only event handlers change it, one at a time.
+struct SharedState {
+    std::array<TrainRecord, kTrainSlots> TrainData{};
+    RouteTable Routes; // NodeRoutes and NodeRouteCount of the node parsed last
+    std::array<Colour, kPaletteSize> Palette{};
+    std::int32_t TrainCount = 0; // trains in use, 1..3
+    std::int32_t ControlledTrain = 0;
+    Colour TrackColor = 0;
+    std::int16_t KeyDownCode = 0; // virtual-key code of the key held, 0 when none
+};
+
+// The program's one shared state.
+SharedState& programState();

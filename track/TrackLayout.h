@@ -1,0 +1,49 @@
+#pragma once
+
+#include "track/CellIndex.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+// The fixed track: 131 cells and the six lines of the bridge. Measures are in twips.
+//
+// Neighbourhood is by index: along a run the cells with consecutive indices are neighbours,
+// and the node cells 501..503 list in their Tag the runs that leave them. Nothing else
+// describes the track; the places only serve to draw it.
+
+struct TrackCell {
+    CellIndex index;
+    int left;
+    int top;
+    int width;
+    int height;
+    bool shown;
+    std::string_view tag;
+};
+
+struct TrackLine {
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+
+inline constexpr int kTrackCellCount = 131;
+inline constexpr CellIndex kFirstNode = 501;
+inline constexpr CellIndex kLastNode = 503;
+inline constexpr CellIndex kHighestCellIndex = kLastNode;
+
+// The cells in index order.
+extern const std::array<TrackCell, kTrackCellCount> TrackSeg;
+
+// Line7 to Line12, the two parapets of the bridge that carries cells 59..61 over the
+// hidden cells 30..32.
+extern const std::array<TrackLine, 6> BridgeLines;
+
+// Where cell n stands in TrackSeg, or nothing when no cell has that index.
+std::optional<int> cellSlot(CellIndex n);
+
+inline bool isNodeCell(CellIndex n) {
+    return n >= kFirstNode && n <= kLastNode;
+}

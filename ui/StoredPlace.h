@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/Settings.h"
+
+#include <QPoint>
+
+class QWidget;
+
+// A window's Left and Top as the settings store holds them, in twips. Along an axis where the
+// user has not moved the window it gives back the very number that was read, so an untouched
+// place survives any number of runs unchanged ("1007.5" stays "1007.5").
+class StoredPlace {
+public:
+    // Reads Left, then Top, from the window's section.
+    StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys);
+
+    // Moves the window to the place read, or to its default place when the one read would put
+    // the window, at its present size, wholly outside every screen.
+    void moveWindow(QWidget& window);
+
+    float left(const QWidget& window) const;
+    float top(const QWidget& window) const;
+
+private:
+    WindowPlaceKeys m_keys;
+    float m_left;
+    float m_top;
+    QPoint m_placedAt;
+};

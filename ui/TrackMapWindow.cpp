@@ -1,0 +1,88 @@
+#include "ui/TrackMapWindow.h"
+
+#include "app/Shutdown.h"
+#include "ui/DesignFont.h"
+#include "ui/DesignUnits.h"
+#include "ui/OverviewWindow.h"
+#include "ui/ShapeBox.h"
+#include "ui/TrackView.h"
+#include "ui/WindowDesign.h"
+#include "ui/Windows.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace {
+
+constexpr Colour kBackground = 0xFFC0C0;
+constexpr Colour kMarkerBorder = 0xFE007F;
+
+// Seven lines, each ended by a line break, the last one too.
+constexpr const char* kHelpText = "CTRL = Select Train \n"
+                                  "UP-DOWN = Throttle \n"
+                                  "LEFT-RIGHT = Turn\n"
+                                  "--------------------------\n"
+                                  "Defaults -\n"
+                                  "Straight at 4-ways,\n"
+                                  "Right at 3-ways\n";
+
+} // namespace
+
+TrackMapWindow::TrackMapWindow()
+    : m_trackView(new TrackView(m_cells, this)), cmdQuit(new QPushButton(tr("Quit"), this)),
+      cmdOverview(new QPushButton(tr("Overview"), this)), Text1(new QTextEdit(this)),
+      shapeTrainControlled(new ShapeBox(kWhite, kMarkerBorder, this)) {
+    applyWindowDesign(*this, QStringLiteral("frmTrackMap"), tr("Track Map"), kBackground);
+    setFixedSize(twipsRect(0, 0, 9150, 5865).size());
+
+    m_trackView->setGeometry(rect());
+
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit->setGeometry(twipsRect(6300, 120, 975, 435));
+
+    cmdOverview->setObjectName(QStringLiteral("cmdOverview"));
+    cmdOverview->setGeometry(twipsRect(6300, 840, 1000, 300));
+    cmdOverview->setFont(designFont(QStringLiteral("Tahoma"), 8.25));
+
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(7440, 120, 1455, 1275));
+    Text1->setFrameShape(QFrame::Box);
+    Text1->document()->setDocumentMargin(1);
+    const QString helpText = QString::fromLatin1(kHelpText);
+    Text1->setFont(fittingFont(designFont(QStringLiteral("Small Fonts"), 6.75), helpText,
+                               Text1->width() - 2 * (Text1->frameWidth() + 2)));
+    Text1->setPlainText(helpText);
+    Text1->selectAll();
+    Text1->setAlignment(Qt::AlignHCenter);
+    Text1->moveCursor(QTextCursor::Start);
+    Text1->setReadOnly(true);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette textBackground = palette();
+    textBackground.setColor(QPalette::Base, toQColor(kBackground));
+    Text1->setPalette(textBackground);
+
+    shapeTrainControlled->setObjectName(QStringLiteral("shapeTrainControlled"));
+    shapeTrainControlled->setGeometry(twipsRect(420, 4920, 1215, 555));
+
+    setTabOrder(cmdQuit, cmdOverview);
+    setTabOrder(cmdOverview, Text1);
+    cmdQuit->setFocus();
+
+    connect(cmdQuit, &QPushButton::clicked, this, [] { SaveSettingsAndQuit(); });
+    connect(cmdOverview, &QPushButton::clicked, this, [] { frmOverview().show(); });
+
+    Load();
+}
+
+void TrackMapWindow::Load() {
+    SettingsStore store;
+    m_place.emplace(store, kTrackMapPlace);
+    m_place->moveWindow(*this);
+}
+
+void TrackMapWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    SaveSettingsAndQuit();
+}

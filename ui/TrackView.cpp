@@ -1,0 +1,65 @@
+#include "ui/TrackView.h"
+
+#include "ui/DesignUnits.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+namespace {
+
+// About one display frame: however often the trains step, the track repaints at most this
+// often.
+constexpr int kFrameMilliseconds = 16;
+
+const QColor kCellOutline(64, 64, 64);
+const QColor kBridgeLine(Qt::black);
+
+} // namespace
+
+TrackView::TrackView(TrackCells& cells, QWidget* parent) : QWidget(parent), m_cells(cells) {
+    for (std::size_t slot = 0; slot < TrackSeg.size(); ++slot) {
+        const TrackCell& cell = TrackSeg[slot];
+        m_boxes[slot] = twipsRect(cell.left, cell.top, cell.width, cell.height);
+    }
+    m_frameTimer.setSingleShot(true);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    m_frameTimer.setInterval(kFrameMilliseconds);
+    connect(&m_frameTimer, &QTimer::timeout, this, &TrackView::repaintChangedCells);
+    m_cells.setChangeListener([this] { m_frameTimer.start(); });
+}
+
+QRect TrackView::cellBox(int slot) const {
+    return m_boxes.at(static_cast<std::size_t>(slot));
+}
+
+void TrackView::repaintChangedCells() {
+    QRegion changed;
+    for (const int slot : m_cells.takeChangedSlots()) {
+        if (TrackSeg[static_cast<std::size_t>(slot)].shown) {
+            changed += m_boxes[static_cast<std::size_t>(slot)];
+        }
+    }
+    if (!changed.isEmpty()) {
+        update(changed);
+    }
+}
+
+void TrackView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRegion& dirty = event->region();
+    painter.setPen(kCellOutline);
+    for (std::size_t slot = 0; slot < TrackSeg.size(); ++slot) {
+        const QRect& box = m_boxes[slot];
+        if (!TrackSeg[slot].shown || !dirty.intersects(box)) {
+            continue;
+        }
+        painter.setBrush(toQColor(m_cells.colourAt(static_cast<int>(slot))));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+    }
+    painter.setPen(kBridgeLine);
+    for (const TrackLine& line : BridgeLines) {
+        painter.drawLine(QPointF(line.x1 / kTwipsPerPixel, line.y1 / kTwipsPerPixel),
+                         QPointF(line.x2 / kTwipsPerPixel, line.y2 / kTwipsPerPixel));
+    }
+}
