@@ -103,7 +103,8 @@ std::optional<DecimalNumber> parseDecimal(std::string_view text) {
         number.digits.pop_back();
         ++exponent;
     }
-    number.exponent = exponent;
+    // Zero is zero whatever its exponent says ("0e20").
+    number.exponent = number.digits.empty() ? 0 : exponent;
     return number;
 }
 
@@ -205,8 +206,15 @@ std::string singleToText(float value) {
     if (value == 0.0f) {
         return "0"; // also for -0, which reads back as the same value
     }
+    // Window measures read best in plain notation ("-900000", "1007.5"); only values far
+    // outside any screen fall back to the exponent form ("3e+30").
+    const float magnitude = std::abs(value);
+    const bool plain = magnitude >= 1e-4f && magnitude < 1e16f;
     std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    const auto [end, error] =
+        plain ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                              std::chars_format::fixed)
+              : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     if (error != std::errc()) {
         stopWithError("a window measure could not be written as text");
     }

@@ -1,0 +1,319 @@
+#include "app/Settings.h"
+
+#include "ScratchSettings.h"
+#include "app/Palette.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using testing::HasSubstr;
+
+class SettingsTest : public testing::Test {
+protected:
+    // Loads the shared state from the scratch store, returning what was printed as warnings.
+    std::string load() {
+        testing::internal::CaptureStderr();
+        SettingsStore store;
+        LoadSettings(store, state);
+        return testing::internal::GetCapturedStderr();
+    }
+
+    void storeGlobal(const char* key, const char* text) {
+        settings.writeFile(QByteArray("[Globals]\n") + key + "=" + text + "\n");
+    }
+
+    ScratchSettings settings;
+    SharedState state;
+};
+
+TEST_F(SettingsTest, EmptyStoreGivesTheDefaults) {
+    EXPECT_EQ(load(), "");
+    EXPECT_EQ(state.ControlledTrain, 0);
+    EXPECT_EQ(state.TrackColor, 16777215);
+    EXPECT_EQ(state.TrainCount, 1);
+    const std::array<std::int32_t, 3> colours = {3, 4, 5};
+    const std::array<CellIndex, 3> heads = {501, 502, 503};
+    const std::array<bool, 3> flags = {true, false, false};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const TrainRecord& train = state.TrainData[i];
+        EXPECT_EQ(train.ColorIndex, colours[i]) << "train " << i;
+        EXPECT_EQ(train.Length, 5) << "train " << i;
+        EXPECT_EQ(train.HeadPos, heads[i]) << "train " << i;
+        EXPECT_EQ(train.Ctrl, flags[i]) << "train " << i;
+        EXPECT_EQ(train.Speed, 0) << "train " << i;
+        // Nothing the store names: the run and the body wait for the first step.
+        EXPECT_EQ(train.NextNode, 0);
+        EXPECT_EQ(train.RunStart, 0);
+        EXPECT_EQ(train.RunEnd, 0);
+        EXPECT_TRUE(std::all_of(train.Body.begin(), train.Body.end(),
+                                [](CellIndex cell) { return cell == 0; }));
+    }
+}
+
+TEST_F(SettingsTest, StoredValuesWithinTheirRangesAreUsed) {
+    settings.writeFile("[Globals]\n"
+                       "TrainControlled=2\nTrackColor=0\nNodeColor=16777215\nTrainCount=3\n"
+                       "TrainColor0=0\nTrainColor1=26\nTrainColor2=13\n"
+                       "TrainLength0=0\nTrainLength1=501\nTrainLength2=1\n"
+                       "HeadPos0=503\nHeadPos1=501\nHeadPos2=502\n"
+                       "Ctrl0=False\nCtrl1=true\nCtrl2=-1\n"
+                       "Speed0=-7\nSpeed1=100\nSpeed2=2147483647\n");
+    EXPECT_EQ(load(), "");
+    EXPECT_EQ(state.ControlledTrain, 2);
+    EXPECT_EQ(state.TrackColor, 0);
+    EXPECT_EQ(state.TrainCount, 3);
+    EXPECT_EQ(state.TrainData[0].ColorIndex, 0);
+    EXPECT_EQ(state.TrainData[1].ColorIndex, 26);
+    EXPECT_EQ(state.TrainData[2].ColorIndex, 13);
+    EXPECT_EQ(state.TrainData[0].Length, 0);
+    EXPECT_EQ(state.TrainData[1].Length, 501);
+    EXPECT_EQ(state.TrainData[2].Length, 1);
+    EXPECT_EQ(state.TrainData[0].HeadPos, 503);
+    EXPECT_EQ(state.TrainData[1].HeadPos, 501);
+    EXPECT_EQ(state.TrainData[2].HeadPos, 502);
+    EXPECT_FALSE(state.TrainData[0].Ctrl);
+    EXPECT_TRUE(state.TrainData[1].Ctrl);
+    EXPECT_TRUE(state.TrainData[2].Ctrl);
+    EXPECT_EQ(state.TrainData[0].Speed, -7);
+    EXPECT_EQ(state.TrainData[2].Speed, 2147483647);
+}
+
+TEST_F(SettingsTest, FlagTextsInAnyCaseOrAsNumbers) {
+    const std::vector<std::pair<const char*, bool>> cases = {
+        {"True", true}, {"true", true},   {"TRUE", true},   {"-1", true},
+        {"2", true},    {"False", false}, {"false", false}, {"0", false}};
+    for (const auto& [text, expected] : cases) {
+        storeGlobal("Ctrl1", text);
+        EXPECT_EQ(load(), "") << text;
+        EXPECT_EQ(state.TrainData[1].Ctrl, expected) << text;
+    }
+}
+
+TEST_F(SettingsTest, AFractionRoundsHalfToEven) {
+    storeGlobal("TrainCount", "2.5");
+    EXPECT_EQ(load(), "");
+    EXPECT_EQ(state.TrainCount, 2);
+    storeGlobal("TrainCount", "1.5");
+    load();
+    EXPECT_EQ(state.TrainCount, 2);
+}
+
+struct BadValue {
+    const char* key;
+    const char* text;
+    std::string fallback;
+};
+
+TEST_F(SettingsTest, EachBadValueTakesItsDefaultWithOneWarningLine) {
+    const std::vector<BadValue> cases = {
+        {"TrainControlled", "3", "0"},
+        {"TrainControlled", "-1", "0"},
+        {"TrackColor", "16777216", "16777215"},
+        {"TrackColor", "-1", "16777215"},
+        {"NodeColor", "yellow", "65535"},
+        {"TrainCount", "0", "1"},
+        {"TrainCount", "4", "1"},
+        {"TrainCount", "", "1"},
+        {"TrainCount", "1,2", "1"},
+        {"TrainColor0", "27", "3"},
+        {"TrainColor1", "-1", "4"},
+        {"TrainColor2", "five", "5"},
+        {"TrainLength0", "502", "5"},
+        {"TrainLength1", "-1", "5"},
+        {"TrainLength2", "1e10", "5"},
+        {"HeadPos0", "500", "501"},
+        {"HeadPos1", "2", "502"},
+        {"HeadPos2", "504", "503"},
+        {"Ctrl0", "yes", "True"},
+        {"Ctrl1", "", "False"},
+        {"Speed2", "2147483648", "0"},
+        {"Speed0", "fast", "0"},
+    };
+    for (const BadValue& bad : cases) {
+        storeGlobal(bad.key, bad.text);
+        const std::string warnings = load();
+        EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
+        EXPECT_THAT(warnings,
+                    HasSubstr(std::string("[Globals] ") + bad.key + " = \"" + bad.text + "\""));
+        EXPECT_THAT(warnings, HasSubstr("using " + bad.fallback));
+    }
+    // The values took their defaults: the last case left every other key unstored.
+    EXPECT_EQ(state.TrainData[0].Speed, 0);
+}
+
+TEST_F(SettingsTest, BadValuesLeaveTheStateAtTheDefaults) {
+    settings.writeFile("[Globals]\nTrainControlled=7\nTrainCount=0\nTrainColor1=99\n"
+                       "TrainLength2=100000\nHeadPos0=1\nTrackColor=abc\n");
+    load();
+    EXPECT_EQ(state.ControlledTrain, 0);
+    EXPECT_EQ(state.TrainCount, 1);
+    EXPECT_EQ(state.TrainData[1].ColorIndex, 4);
+    EXPECT_EQ(state.TrainData[2].Length, 5);
+    EXPECT_EQ(state.TrainData[0].HeadPos, 501);
+    EXPECT_EQ(state.TrackColor, 16777215);
+}
+
+TEST_F(SettingsTest, ARejectedTextIsShownOnOneLine) {
+    storeGlobal("TrainCount", "\"2\\n3\"");
+    const std::string warnings = load();
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
+    EXPECT_THAT(warnings, HasSubstr("2?3"));
+}
+
+TEST_F(SettingsTest, ADamagedFileNeverStopsStartUp) {
+    settings.writeFile("[Globals]\nTrainCount=3\nthis line has no equals sign\n[broken\n"
+                       "\x01\x02\xff\xfe=\x80\n");
+    const std::string warnings = load();
+    EXPECT_THAT(warnings, HasSubstr("Varnok.conf"));
+    // What could be read is used.
+    EXPECT_EQ(state.TrainCount, 3);
+    EXPECT_EQ(state.TrainData[0].ColorIndex, 3);
+}
+
+TEST_F(SettingsTest, RandomBytesGiveTheDefaults) {
+    QByteArray noise;
+    std::uint32_t seed = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        noise.append(static_cast<char>(seed >> 24));
+    }
+    settings.writeFile(noise);
+    load();
+    EXPECT_GE(state.TrainCount, 1);
+    EXPECT_LE(state.TrainCount, 3);
+    EXPECT_EQ(state.Palette, BuildPalette());
+}
+
+TEST_F(SettingsTest, AnUnreadableStoreGivesTheDefaultsAndSaysSo) {
+    // A folder where the file should be cannot be read, even by root.
+    QDir().mkpath(settings.filePath());
+    const std::string warnings = load();
+    EXPECT_THAT(warnings, HasSubstr("Varnok.conf"));
+    EXPECT_THAT(warnings, HasSubstr("cannot be read"));
+    EXPECT_EQ(state.TrainCount, 1);
+}
+
+TEST_F(SettingsTest, WindowMeasuresMustBeFiniteNumbers) {
+    settings.writeFile("[frmTrackMap]\nLeft=1007.5\nTop=1e39\n[frmOverview]\nLeft=nan\n"
+                       "Top=-3.25\n");
+    SettingsStore store;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(store.readSingle("frmTrackMap", "Left", 1000), 1007.5f);
+    EXPECT_EQ(store.readSingle("frmTrackMap", "Top", 1110), 1110.0f);
+    EXPECT_EQ(store.readSingle("frmOverview", "Left", 1000), 1000.0f);
+    EXPECT_EQ(store.readSingle("frmOverview", "Top", 7950), -3.25f);
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    EXPECT_THAT(warnings, HasSubstr("[frmTrackMap] Top = \"1e39\""));
+    EXPECT_THAT(warnings, HasSubstr("[frmOverview] Left = \"nan\""));
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 2);
+}
+
+TEST_F(SettingsTest, QuitWritesExactlyTheElevenValuesAsPlainText) {
+    SettingsStore store;
+    LoadSettings(store, state);
+    state.TrainCount = 2;
+    state.TrainData[2].ColorIndex = 26;
+    state.TrainData[1].Length = 77; // lengths are not kept
+    WriteQuitSettings(store, state,
+                      {.overviewLeft = 1000,
+                       .overviewTop = 7950,
+                       .trackMapLeft = 1007.5f,
+                       .trackMapTop = 1110,
+                       .trainControlLeft = -15,
+                       .trainControlTop = 5650,
+                       .trainControlHeight = 1960});
+    EXPECT_EQ(store.flush(), std::nullopt);
+
+    QStringList keys = settings.storedKeys();
+    keys.sort();
+    EXPECT_EQ(keys,
+              QStringList({"Globals/TrainColor0", "Globals/TrainColor1", "Globals/TrainColor2",
+                           "Globals/TrainCount", "frmOverview/Left", "frmOverview/Top",
+                           "frmTrackMap/Left", "frmTrackMap/Top", "frmTrainControl/Height",
+                           "frmTrainControl/Left", "frmTrainControl/Top"}));
+    EXPECT_EQ(settings.stored("Globals/TrainCount"), QVariant(QStringLiteral("2")));
+    EXPECT_EQ(settings.stored("Globals/TrainColor2"), QVariant(QStringLiteral("26")));
+    EXPECT_EQ(settings.stored("frmTrackMap/Left"), QVariant(QStringLiteral("1007.5")));
+    EXPECT_EQ(settings.stored("frmTrackMap/Top"), QVariant(QStringLiteral("1110")));
+    EXPECT_EQ(settings.stored("frmTrainControl/Left"), QVariant(QStringLiteral("-15")));
+    EXPECT_EQ(settings.stored("frmTrainControl/Height"), QVariant(QStringLiteral("1960")));
+
+    // The next start reads them back; what Quit does not keep starts from its default.
+    SharedState next;
+    SettingsStore reopened;
+    LoadSettings(reopened, next);
+    EXPECT_EQ(next.TrainCount, 2);
+    EXPECT_EQ(next.TrainData[2].ColorIndex, 26);
+    EXPECT_EQ(next.TrainData[1].Length, 5);
+}
+
+TEST_F(SettingsTest, QuitKeepsKeysItDoesNotWrite) {
+    settings.writeFile("[Globals]\nTrainLength0=9\nSomethingElse=kept\n[Elsewhere]\nx=1\n");
+    SettingsStore store;
+    LoadSettings(store, state);
+    WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
+    EXPECT_EQ(store.flush(), std::nullopt);
+    EXPECT_EQ(settings.stored("Globals/TrainLength0"), QVariant(QStringLiteral("9")));
+    EXPECT_EQ(settings.stored("Globals/SomethingElse"), QVariant(QStringLiteral("kept")));
+    EXPECT_EQ(settings.stored("Elsewhere/x"), QVariant(QStringLiteral("1")));
+}
+
+TEST_F(SettingsTest, ASaveOverADamagedFileSucceeds) {
+    settings.writeFile("[Globals]\nnot a setting\nTrainCount=2\n");
+    SettingsStore store;
+    LoadSettings(store, state);
+    WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
+    EXPECT_EQ(store.flush(), std::nullopt);
+    EXPECT_EQ(settings.stored("Globals/TrainCount"), QVariant(QStringLiteral("2")));
+}
+
+TEST_F(SettingsTest, AFailedSaveIsReported) {
+    QDir().mkpath(settings.filePath());
+    SettingsStore store;
+    WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
+    EXPECT_NE(store.flush(), std::nullopt);
+}
+
+TEST_F(SettingsTest, AFailedSaveOverADamagedFileIsReported) {
+    // The damage is met first; the failed write must not hide behind it.
+    settings.writeFile("[Globals]\nnot a setting\n");
+    SettingsStore store;
+    LoadSettings(store, state);
+    QFile::remove(settings.filePath());
+    QDir().mkpath(settings.filePath());
+    WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
+    EXPECT_NE(store.flush(), std::nullopt);
+}
+
+TEST(Palette, HoldsTheTwentySevenLevelsWithBlueFastest) {
+    const auto palette = BuildPalette();
+    EXPECT_EQ(palette[0], 0x000000);
+    EXPECT_EQ(palette[1], 0x7F0000);
+    EXPECT_EQ(palette[3], 0x007F00);
+    EXPECT_EQ(palette[4], 0x7F7F00);
+    EXPECT_EQ(palette[5], 0xFE7F00);
+    EXPECT_EQ(palette[9], 0x00007F);
+    EXPECT_EQ(palette[13], 0x7F7F7F);
+    EXPECT_EQ(palette[26], 0xFEFEFE);
+    for (int r = 0; r < 3; ++r) {
+        for (int g = 0; g < 3; ++g) {
+            for (int b = 0; b < 3; ++b) {
+                EXPECT_EQ(palette[static_cast<std::size_t>(9 * r + 3 * g + b)],
+                          127 * r + 256 * 127 * g + 65536 * 127 * b);
+            }
+        }
+    }
+    EXPECT_EQ(std::count(palette.begin(), palette.end(), 0xFFFFFF), 0);
+}
+
+TEST_F(SettingsTest, ThePaletteDoesNotDependOnTheStore) {
+    settings.writeFile("[Globals]\nPalette=1\nTrainColor0=0\n");
+    load();
+    EXPECT_EQ(state.Palette, BuildPalette());
+}
+
+} // namespace
