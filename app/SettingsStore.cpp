@@ -39,8 +39,10 @@ QString printable(const QString& text) {
     return shown;
 }
 
-QString rangeText(std::int32_t min, std::int32_t max) {
-    return QStringLiteral("is not in %1..%2").arg(min).arg(max);
+// A check that takes every value that converts.
+template <typename T>
+std::optional<QString> anyValue(T) {
+    return std::nullopt;
 }
 
 } // namespace
@@ -85,51 +87,43 @@ void SettingsStore::warnRejected(const QString& section, const QString& key, con
     std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
-std::int32_t SettingsStore::readLong(const QString& section, const QString& key,
-                                     std::int32_t fallback, std::int32_t min, std::int32_t max) {
+template <typename T, typename Check>
+T SettingsStore::read(const QString& section, const QString& key, T fallback,
+                      std::optional<T> (*convert)(std::string_view), const QString& notConverted,
+                      const std::string& fallbackText, Check check) {
     const auto text = storedText(section, key);
     if (!text) {
         return fallback;
     }
-    const auto value = textToLong(text->toStdString());
-    if (!value) {
-        warnRejected(section, key, *text, QStringLiteral("is not a whole number"),
-                     longToText(fallback));
-        return fallback;
-    }
-    if (*value < min || *value > max) {
-        warnRejected(section, key, *text, rangeText(min, max), longToText(fallback));
+    const auto value = convert(text->toStdString());
+    const std::optional<QString> fault = value ? check(*value) : notConverted;
+    if (fault) {
+        warnRejected(section, key, *text, *fault, fallbackText);
         return fallback;
     }
     return *value;
+}
+
+std::int32_t SettingsStore::readLong(const QString& section, const QString& key,
+                                     std::int32_t fallback, std::int32_t min, std::int32_t max) {
+    return read(section, key, fallback, textToLong, QStringLiteral("is not a whole number"),
+                longToText(fallback), [&](std::int32_t value) -> std::optional<QString> {
+                    if (value < min || value > max) {
+                        return QStringLiteral("is not in %1..%2").arg(min).arg(max);
+                    }
+                    return std::nullopt;
+                });
 }
 
 bool SettingsStore::readBoolean(const QString& section, const QString& key, bool fallback) {
-    const auto text = storedText(section, key);
-    if (!text) {
-        return fallback;
-    }
-    const auto value = textToBoolean(text->toStdString());
-    if (!value) {
-        warnRejected(section, key, *text, QStringLiteral("is not True, False or a number"),
-                     fallback ? "True" : "False");
-        return fallback;
-    }
-    return *value;
+    return read(section, key, fallback, textToBoolean,
+                QStringLiteral("is not True, False or a number"), fallback ? "True" : "False",
+                anyValue<bool>);
 }
 
 float SettingsStore::readSingle(const QString& section, const QString& key, float fallback) {
-    const auto text = storedText(section, key);
-    if (!text) {
-        return fallback;
-    }
-    const auto value = textToSingle(text->toStdString());
-    if (!value) {
-        warnRejected(section, key, *text, QStringLiteral("is not a finite number"),
-                     singleToText(fallback));
-        return fallback;
-    }
-    return *value;
+    return read(section, key, fallback, textToSingle, QStringLiteral("is not a finite number"),
+                singleToText(fallback), anyValue<float>);
 }
 
 void SettingsStore::writeText(const QString& section, const QString& key, const std::string& text) {

@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The user's settings store of application Varnok: sections of keys with plain-text values.
 //
@@ -38,6 +39,12 @@ public:
 
 private:
     std::optional<QString> storedText(const QString& section, const QString& key) const;
+    // The stored value converted, when it converts and `check` finds no fault in it; else the
+    // fallback, after a warning.
+    template <typename T, typename Check>
+    T read(const QString& section, const QString& key, T fallback,
+           std::optional<T> (*convert)(std::string_view), const QString& notConverted,
+           const std::string& fallbackText, Check check);
     static void warnRejected(const QString& section, const QString& key, const QString& text,
                              const QString& why, const std::string& fallback);
 
