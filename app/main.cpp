@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Varnok"));
     QApplication::setApplicationName(QStringLiteral("Varnok"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Varnok"));
+    // No application display name: Qt would append it to every window's caption.
     // Only Quit, or closing a main window, ends the program: it saves on the way out.
     QApplication::setQuitOnLastWindowClosed(false);
 

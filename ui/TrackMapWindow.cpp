@@ -15,8 +15,9 @@
 
 namespace {
 
-constexpr Colour kBackground = 0xFFC0C0;
-constexpr Colour kMarkerBorder = 0xFE007F;
+constexpr Colour kBackground = 0xFFC0C0;   // red 192, green 192, blue 255
+constexpr Colour kMarkerBorder = 0xFE007F; // red 127, green 0, blue 254
+constexpr int kHelpMargin = 1;
 
 // Seven lines, each ended by a line break, the last one too.
 constexpr const char* kHelpText = "CTRL = Select Train \n"
@@ -48,10 +49,12 @@ TrackMapWindow::TrackMapWindow()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(7440, 120, 1455, 1275));
     Text1->setFrameShape(QFrame::Box);
-    Text1->document()->setDocumentMargin(1);
+    Text1->document()->setDocumentMargin(kHelpMargin);
     const QString helpText = QString::fromLatin1(kHelpText);
-    Text1->setFont(fittingFont(designFont(QStringLiteral("Small Fonts"), 6.75), helpText,
-                               Text1->width() - 2 * (Text1->frameWidth() + 2)));
+    // One pixel to spare, so that no line of the help wraps.
+    const int helpWidth = Text1->contentsRect().width() - 2 * kHelpMargin - 1;
+    Text1->setFont(
+        fittingFont(designFont(QStringLiteral("Small Fonts"), 6.75), helpText, helpWidth));
     Text1->setPlainText(helpText);
     Text1->selectAll();
     Text1->setAlignment(Qt::AlignHCenter);
@@ -70,7 +73,7 @@ TrackMapWindow::TrackMapWindow()
     setTabOrder(cmdOverview, Text1);
     cmdQuit->setFocus();
 
-    connect(cmdQuit, &QPushButton::clicked, this, [] { SaveSettingsAndQuit(); });
+    connect(cmdQuit, &QPushButton::clicked, this, &SaveSettingsAndQuit);
     connect(cmdOverview, &QPushButton::clicked, this, [] { frmOverview().show(); });
 
     Load();
