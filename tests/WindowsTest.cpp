@@ -172,6 +172,9 @@ TEST_F(WindowsTest, TheTrackIsDrawnWithNodesYellowAndPlainCellsWhite) {
     EXPECT_EQ(pixelAt(image, QPoint(6000 / 15 + 15, 2160 / 15 + 6)), QColor(255, 255, 255));
     EXPECT_EQ(pixelAt(image, QPoint(2340 / 15 + 6, 4440 / 15 + 15)), QColor(255, 255, 255));
     EXPECT_EQ(pixelAt(image, QPoint(2220 / 15 + 15, 4140 / 15 + 6)), QColor(192, 192, 255));
+    // The controlled-train marker: white inside a purple border.
+    EXPECT_EQ(pixelAt(image, QPoint(68, 346)), QColor(255, 255, 255));
+    EXPECT_EQ(pixelAt(image, QPoint(28, 346)), QColor(127, 0, 254));
     // The lower parapet's east end runs down x = 128 from y = 196 to 216.
     EXPECT_EQ(pixelAt(image, QPoint(128, 206)), QColor(Qt::black));
 }

@@ -12,9 +12,6 @@ class ShapeBox final : public QWidget {
 public:
     ShapeBox(Colour fill, std::optional<Colour> border, QWidget* parent);
 
-    Colour fill() const { return m_fill; }
-    void setFill(Colour fill);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
