@@ -97,6 +97,19 @@ TEST_F(WindowsTest, AWindowStoredOutsideEveryScreenOpensAtItsDefaultPlace) {
     EXPECT_EQ(frmTrainControl().topTwips(), 5650.0f);
 }
 
+TEST_F(WindowsTest, AnyFiniteHeightIsTakenAndKept) {
+    settings.writeFile("[frmTrainControl]\nHeight=0\n");
+    EXPECT_EQ(startUp(), "");
+    EXPECT_EQ(frmTrainControl().height(), 0);
+    EXPECT_EQ(frmTrainControl().pos(), QPoint(67, 377));
+    EXPECT_EQ(frmTrainControl().heightTwips(), 0.0f);
+    unloadWindows();
+    settings.writeFile("[frmTrainControl]\nHeight=3e38\n");
+    EXPECT_EQ(startUp(), "");
+    EXPECT_EQ(frmTrainControl().height(), 32767);
+    EXPECT_EQ(frmTrainControl().heightTwips(), 3e38f);
+}
+
 TEST_F(WindowsTest, APlaceTheUserDidNotChangeIsKeptAsRead) {
     settings.writeFile("[frmTrackMap]\nLeft=1007.5\nTop=1111\n");
     startUp();

@@ -31,7 +31,9 @@ StoredPlace::StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys)
                              keys.defaultTop)) {}
 
 void StoredPlace::moveWindow(QWidget& window) {
-    if (!onSomeScreen(QRect(pixelPlace(m_left, m_top), window.size()))) {
+    // A window without height still has a place: judge it as at least one pixel.
+    const QRect area(pixelPlace(m_left, m_top), window.size().expandedTo(QSize(1, 1)));
+    if (!onSomeScreen(area)) {
         std::fprintf(stderr,
                      "varnok: settings: [%s] Left = %s, Top = %s lie outside every screen; "
                      "using %s, %s\n",
