@@ -47,11 +47,8 @@ protected:
 
     static QColor pixelAt(const QImage& image, QPoint point) { return image.pixelColor(point); }
 
-    // The track map as it shows now, once the pending frame has been drawn.
-    static QImage trackMapImage() {
-        QTest::qWait(40);
-        return frmTrackMap().grab().toImage();
-    }
+    // The track map as it shows now: a grab draws every cell from its present colour.
+    static QImage trackMapImage() { return frmTrackMap().grab().toImage(); }
 
     ScratchSettings settings;
 };
@@ -241,6 +238,7 @@ TEST_F(WindowsTest, ManyColourChangesRepaintOnlyTheirCellsOnceAFrame) {
         cells.SetBackColor(40, round % 2 == 0 ? 0x00FF00 : 0x0000FF);
         cells.SetBackColor(41, 0x00FF00);
     }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.painted.empty(); }, 2000));
     QTest::qWait(60);
     ASSERT_EQ(recorder.painted.size(), 1u);
     EXPECT_EQ(recorder.painted[0],
