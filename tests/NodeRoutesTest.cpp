@@ -3,6 +3,7 @@
 #include "track/TrackCells.h"
 #include "track/TrackLayout.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -54,6 +55,15 @@ RouteTable staleTable() {
     return table;
 }
 
+using Slots = std::array<NodeRoute, kRouteSlots>;
+
+// What a Tag leaves in a stale table: the count and the four slots.
+struct TagOutcome {
+    std::string_view tag;
+    std::int32_t count;
+    Slots slots;
+};
+
 // Whether `text` names `n` as a whole number, not as part of a longer one.
 bool namesNumber(const std::string& text, long n) {
     return std::regex_search(text, std::regex("(^|[^0-9])" + std::to_string(n) + "([^0-9]|$)"));
@@ -68,51 +78,29 @@ std::optional<std::string> parseTag(std::string tag, RouteTable& table) {
 
 // --- Cutting tokens -----------------------------------------------------------------------------
 
-TEST(NextToken, CutsTheTextUpToTheFirstComma) {
-    std::string_view text = "3,502,22";
-    EXPECT_EQ(NextToken(text), "3");
-    EXPECT_EQ(text, "502,22");
-    EXPECT_EQ(NextToken(text), "502");
-    EXPECT_EQ(text, "22");
-}
+TEST(NextToken, CutsTheTextUpToTheFirstCommaAndKeepsWhatFollowsItUntilNothingIsLeft) {
+    struct Cut {
+        std::string_view text;
+        std::string_view token;
+        std::string_view rest;
+    };
+    // No comma takes the whole text; an empty text or a leading comma gives an empty token; a
+    // trailing comma is dropped; blanks stay inside the token.
+    const std::array<Cut, 8> cuts = {{{"3,502,22", "3", "502,22"},
+                                      {"502,22", "502", "22"},
+                                      {"68", "68", ""},
+                                      {"", "", ""},
+                                      {",5", "", "5"},
+                                      {",,7", "", ",7"},
+                                      {"5,", "5", ""},
+                                      {" 1 , 2", " 1 ", " 2"}}};
+    for (const auto& [text, token, rest] : cuts) {
+        std::string_view left = text;
+        EXPECT_EQ(NextToken(left), token) << '"' << text << '"';
+        EXPECT_EQ(left, rest) << '"' << text << '"';
+    }
 
-TEST(NextToken, TakesTheWholeTextWhenThereIsNoComma) {
-    std::string_view text = "68";
-    EXPECT_EQ(NextToken(text), "68");
-    EXPECT_EQ(text, "");
-}
-
-TEST(NextToken, GivesAnEmptyTokenForAnEmptyText) {
-    std::string_view text = "";
-    EXPECT_EQ(NextToken(text), "");
-    EXPECT_EQ(text, "");
-    EXPECT_EQ(NextToken(text), "");
-    EXPECT_EQ(text, "");
-}
-
-TEST(NextToken, GivesAnEmptyTokenBeforeALeadingComma) {
-    std::string_view text = ",5";
-    EXPECT_EQ(NextToken(text), "");
-    EXPECT_EQ(text, "5");
-
-    text = ",,7";
-    EXPECT_EQ(NextToken(text), "");
-    EXPECT_EQ(text, ",7");
-}
-
-TEST(NextToken, DropsATrailingCommaAndLeavesNothing) {
-    std::string_view text = "5,";
-    EXPECT_EQ(NextToken(text), "5");
-    EXPECT_EQ(text, "");
-}
-
-TEST(NextToken, KeepsBlanksInsideTheToken) {
-    std::string_view text = " 1 , 2";
-    EXPECT_EQ(NextToken(text), " 1 ");
-    EXPECT_EQ(text, " 2");
-}
-
-TEST(NextToken, WalksATagTokenByToken) {
+    // A whole Tag, token by token.
     std::string_view text = "4,501,84,113,501,2,22,503,146,134,503,133,115";
     int tokens = 0;
     while (!text.empty()) {
@@ -126,31 +114,24 @@ TEST(NextToken, WalksATagTokenByToken) {
 
 // --- Parsing the shipped node Tags --------------------------------------------------------------
 
-TEST(ParseNodeRoutesOnTheTrack, Node502GivesFourRoutesInItsSlots) {
+TEST(ParseNodeRoutesOnTheTrack, EachNodeGivesItsRoutesInItsSlots) {
     const TrackCells cells;
-    RouteTable table = staleTable();
-    EXPECT_EQ(ParseNodeRoutes(cells, 502, table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 4);
-    EXPECT_EQ(table.NodeRoutes[0], (NodeRoute{501, 84, 113}));
-    EXPECT_EQ(table.NodeRoutes[1], (NodeRoute{501, 2, 22}));
-    EXPECT_EQ(table.NodeRoutes[2], (NodeRoute{503, 146, 134}));
-    EXPECT_EQ(table.NodeRoutes[3], (NodeRoute{503, 133, 115}));
-}
-
-TEST(ParseNodeRoutesOnTheTrack, Nodes501And503GiveThreeRoutes) {
-    const TrackCells cells;
-    RouteTable table;
-    EXPECT_EQ(ParseNodeRoutes(cells, 501, table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 3);
-    EXPECT_EQ(table.NodeRoutes[0], (NodeRoute{502, 22, 2}));
-    EXPECT_EQ(table.NodeRoutes[1], (NodeRoute{502, 113, 84}));
-    EXPECT_EQ(table.NodeRoutes[2], (NodeRoute{503, 24, 68}));
-
-    EXPECT_EQ(ParseNodeRoutes(cells, 503, table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 3);
-    EXPECT_EQ(table.NodeRoutes[0], (NodeRoute{502, 115, 133}));
-    EXPECT_EQ(table.NodeRoutes[1], (NodeRoute{502, 134, 146}));
-    EXPECT_EQ(table.NodeRoutes[2], (NodeRoute{501, 68, 24}));
+    struct NodeOutcome {
+        CellIndex node;
+        std::int32_t count;
+        Slots slots;
+    };
+    const std::array<NodeOutcome, 3> nodes = {{
+        {502, 4, {{{501, 84, 113}, {501, 2, 22}, {503, 146, 134}, {503, 133, 115}}}},
+        {501, 3, {{{502, 22, 2}, {502, 113, 84}, {503, 24, 68}, kStale}}},
+        {503, 3, {{{502, 115, 133}, {502, 134, 146}, {501, 68, 24}, kStale}}},
+    }};
+    for (const auto& [node, count, slots] : nodes) {
+        RouteTable table = staleTable();
+        EXPECT_EQ(ParseNodeRoutes(cells, node, table), std::nullopt) << node;
+        EXPECT_EQ(table.NodeRouteCount, count) << node;
+        EXPECT_EQ(table.NodeRoutes, slots) << node;
+    }
 }
 
 TEST(ParseNodeRoutesOnTheTrack, AThreeRouteNodeLeavesTheFourthSlotAsItWas) {
@@ -162,12 +143,11 @@ TEST(ParseNodeRoutesOnTheTrack, AThreeRouteNodeLeavesTheFourthSlotAsItWas) {
 
     RouteTable after502;
     EXPECT_EQ(ParseNodeRoutes(cells, 502, after502), std::nullopt);
-    EXPECT_EQ(ParseNodeRoutes(cells, 501, after502), std::nullopt);
-    EXPECT_EQ(after502.NodeRouteCount, 3);
-    EXPECT_EQ(after502.NodeRoutes[3], (NodeRoute{503, 133, 115}));
-
-    EXPECT_EQ(ParseNodeRoutes(cells, 503, after502), std::nullopt);
-    EXPECT_EQ(after502.NodeRoutes[3], (NodeRoute{503, 133, 115}));
+    for (const CellIndex node : {501, 503}) {
+        EXPECT_EQ(ParseNodeRoutes(cells, node, after502), std::nullopt);
+        EXPECT_EQ(after502.NodeRouteCount, 3);
+        EXPECT_EQ(after502.NodeRoutes[3], (NodeRoute{503, 133, 115})) << node;
+    }
 }
 
 TEST(ParseNodeRoutesOnTheTrack, ReparsingTheSameNodeGivesTheSameTable) {
@@ -183,56 +163,27 @@ TEST(ParseNodeRoutesOnTheTrack, ReparsingTheSameNodeGivesTheSameTable) {
 
 // --- Parsing other Tags -------------------------------------------------------------------------
 
-TEST(ParseNodeRoutes, StoresTheDeclaredCountAsItStandsAndFillsOneSlotPerGroup) {
-    RouteTable table = staleTable();
-    EXPECT_EQ(parseTag("1,502,22,2,503,24,68", table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 1);
-    EXPECT_EQ(table.NodeRoutes[0], (NodeRoute{502, 22, 2}));
-    EXPECT_EQ(table.NodeRoutes[1], (NodeRoute{503, 24, 68}));
-    EXPECT_EQ(table.NodeRoutes[2], kStale);
-    EXPECT_EQ(table.NodeRoutes[3], kStale);
-}
-
-TEST(ParseNodeRoutes, ATrailingCommaEndsTheListNormally) {
-    RouteTable table = staleTable();
-    EXPECT_EQ(parseTag("1,502,22,2,", table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 1);
-    EXPECT_EQ(table.NodeRoutes[0], (NodeRoute{502, 22, 2}));
-    EXPECT_EQ(table.NodeRoutes[1], kStale);
-}
-
-TEST(ParseNodeRoutes, ACountAloneSetsTheCountAndNoSlot) {
-    RouteTable table = staleTable();
-    EXPECT_EQ(parseTag("3", table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 3);
-    for (const NodeRoute& route : table.NodeRoutes) {
-        EXPECT_EQ(route, kStale);
+TEST(ParseNodeRoutes, StoresTheDeclaredCountAsItStandsAndFillsOneSlotPerGroupItLists) {
+    constexpr NodeRoute s = kStale;
+    const std::array<TagOutcome, 7> outcomes = {{
+        // The count need not match the groups.
+        {"1,502,22,2,503,24,68", 1, {{{502, 22, 2}, {503, 24, 68}, s, s}}},
+        // A trailing comma ends the list normally.
+        {"1,502,22,2,", 1, {{{502, 22, 2}, s, s, s}}},
+        {"4,1,2,3,4,5,6,7,8,9,10,11,12,", 4, {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}}}},
+        // A count alone, or with a comma after it, sets the count and no slot.
+        {"3", 3, {{s, s, s, s}}},
+        {"2,", 2, {{s, s, s, s}}},
+        {"4,1,2,3,4,5,6,7,8,9,10,11,12", 4, {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}}}},
+        // Tokens read as Longs, with signs and blanks.
+        {" 1 ,+502, 22 ,-2", 1, {{{502, 22, -2}, s, s, s}}},
+    }};
+    for (const auto& [tag, count, slots] : outcomes) {
+        RouteTable table = staleTable();
+        EXPECT_EQ(parseTag(std::string(tag), table), std::nullopt) << '"' << tag << '"';
+        EXPECT_EQ(table.NodeRouteCount, count) << '"' << tag << '"';
+        EXPECT_EQ(table.NodeRoutes, slots) << '"' << tag << '"';
     }
-
-    // A comma after the count leaves nothing to parse either.
-    table = staleTable();
-    EXPECT_EQ(parseTag("2,", table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 2);
-    for (const NodeRoute& route : table.NodeRoutes) {
-        EXPECT_EQ(route, kStale);
-    }
-}
-
-TEST(ParseNodeRoutes, FillsAllFourSlots) {
-    RouteTable table = staleTable();
-    EXPECT_EQ(parseTag("4,1,2,3,4,5,6,7,8,9,10,11,12", table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 4);
-    EXPECT_EQ(table.NodeRoutes[0], (NodeRoute{1, 2, 3}));
-    EXPECT_EQ(table.NodeRoutes[1], (NodeRoute{4, 5, 6}));
-    EXPECT_EQ(table.NodeRoutes[2], (NodeRoute{7, 8, 9}));
-    EXPECT_EQ(table.NodeRoutes[3], (NodeRoute{10, 11, 12}));
-}
-
-TEST(ParseNodeRoutes, ReadsTokensAsLongsWithSignsAndBlanks) {
-    RouteTable table = staleTable();
-    EXPECT_EQ(parseTag(" 1 ,+502, 22 ,-2", table), std::nullopt);
-    EXPECT_EQ(table.NodeRouteCount, 1);
-    EXPECT_EQ(table.NodeRoutes[0], (NodeRoute{502, 22, -2}));
 }
 
 // --- Tags that do not parse ---------------------------------------------------------------------
@@ -254,95 +205,48 @@ TEST(ParseNodeRoutesFaults, AFifthGroupIsAFaultAfterTheFourSlots) {
     EXPECT_EQ(guarded.table.NodeRouteCount, 5);
     EXPECT_EQ(guarded.table.NodeRoutes[0], (NodeRoute{1, 2, 3}));
     EXPECT_EQ(guarded.table.NodeRoutes[3], (NodeRoute{10, 11, 12}));
-    for (const std::int32_t guard : guarded.before) {
-        EXPECT_EQ(guard, 0x5A5A5A5A);
-    }
-    for (const std::int32_t guard : guarded.after) {
-        EXPECT_EQ(guard, 0x5A5A5A5A);
-    }
+    EXPECT_THAT(guarded.before, testing::Each(0x5A5A5A5A));
+    EXPECT_THAT(guarded.after, testing::Each(0x5A5A5A5A));
 }
 
-TEST(ParseNodeRoutesFaults, AFifthGroupIsAFaultBeforeItsFirstTokenIsTaken) {
-    // A lone fifth ToNode must not land anywhere, not even in the count next to the slots.
-    for (const std::string_view tail : {"99", "x", ""}) {
-        RouteTable table = staleTable();
-        const auto fault = parseTag("4,1,2,3,4,5,6,7,8,9,10,11,12," + std::string(tail), table);
-        if (tail.empty()) {
-            // "12," ends the list normally.
-            EXPECT_EQ(fault, std::nullopt);
-        } else {
-            ASSERT_TRUE(fault.has_value()) << tail;
-            EXPECT_TRUE(namesNumber(*fault, OneNodeDisplay::kNode)) << *fault;
-        }
-        EXPECT_EQ(table.NodeRouteCount, 4) << tail;
-        EXPECT_EQ(table.NodeRoutes[3], (NodeRoute{10, 11, 12})) << tail;
-    }
-}
-
-TEST(ParseNodeRoutesFaults, AMissingTokenStopsTheGroupWhereItIs) {
-    RouteTable table = staleTable();
-    const auto fault = parseTag("2,501,84", table);
-    ASSERT_TRUE(fault.has_value());
-    EXPECT_TRUE(namesNumber(*fault, OneNodeDisplay::kNode)) << *fault;
-    EXPECT_EQ(table.NodeRouteCount, 2);
-    EXPECT_EQ(table.NodeRoutes[0].ToNode, 501);
-    EXPECT_EQ(table.NodeRoutes[0].FirstSeg, 84);
-    EXPECT_EQ(table.NodeRoutes[0].LastSeg, kStale.LastSeg);
-    EXPECT_EQ(table.NodeRoutes[1], kStale);
-}
-
-TEST(ParseNodeRoutesFaults, AnEmptyTokenIsAFault) {
-    RouteTable table = staleTable();
-    const auto fault = parseTag("1,502,,2", table);
-    ASSERT_TRUE(fault.has_value());
-    EXPECT_TRUE(namesNumber(*fault, OneNodeDisplay::kNode)) << *fault;
-    EXPECT_EQ(table.NodeRoutes[0].ToNode, 502);
-    EXPECT_EQ(table.NodeRoutes[0].FirstSeg, kStale.FirstSeg);
-}
-
-TEST(ParseNodeRoutesFaults, ANonNumericTokenIsAFaultThatQuotesIt) {
-    RouteTable table = staleTable();
-    const auto fault = parseTag("1,502,2x2,2", table);
-    ASSERT_TRUE(fault.has_value());
-    EXPECT_TRUE(namesNumber(*fault, OneNodeDisplay::kNode)) << *fault;
-    EXPECT_NE(fault->find("2x2"), std::string::npos) << *fault;
-    EXPECT_EQ(table.NodeRoutes[0].ToNode, 502);
-    EXPECT_EQ(table.NodeRoutes[0].FirstSeg, kStale.FirstSeg);
-}
-
-TEST(ParseNodeRoutesFaults, ATokenBeyondTheLongRangeIsAFault) {
-    RouteTable table = staleTable();
-    const auto fault = parseTag("1,502,22,99999999999", table);
-    ASSERT_TRUE(fault.has_value());
-    EXPECT_TRUE(namesNumber(*fault, OneNodeDisplay::kNode)) << *fault;
-    EXPECT_EQ(table.NodeRoutes[0].FirstSeg, 22);
-    EXPECT_EQ(table.NodeRoutes[0].LastSeg, kStale.LastSeg);
-
-    table = staleTable();
-    EXPECT_TRUE(parseTag("1,2147483648,22,2", table).has_value());
-    EXPECT_EQ(table.NodeRoutes[0], kStale);
-}
-
-TEST(ParseNodeRoutesFaults, ACountThatIsNotANumberIsAFaultBeforeAnythingIsWritten) {
-    for (const std::string_view tag : {"x,502,22,2", "", ",502,22,2", "3.5.1,502,22,2"}) {
+TEST(ParseNodeRoutesFaults, AFaultNamesTheNodeAndKeepsTheFieldsWrittenBeforeIt) {
+    constexpr NodeRoute s = kStale;
+    const std::array<TagOutcome, 11> outcomes = {{
+        // A lone fifth ToNode must not land anywhere, not even in the count next to the slots.
+        {"4,1,2,3,4,5,6,7,8,9,10,11,12,99", 4, {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}}}},
+        {"4,1,2,3,4,5,6,7,8,9,10,11,12,x", 4, {{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}}}},
+        // A missing, empty, non-numeric or too large token stops the group where it is.
+        {"2,501,84", 2, {{{501, 84, s.LastSeg}, s, s, s}}},
+        {"1,502,,2", 1, {{{502, s.FirstSeg, s.LastSeg}, s, s, s}}},
+        {"1,502,2x2,2", 1, {{{502, s.FirstSeg, s.LastSeg}, s, s, s}}},
+        {"1,502,22,99999999999", 1, {{{502, 22, s.LastSeg}, s, s, s}}},
+        {"1,2147483648,22,2", 1, {{s, s, s, s}}},
+        // A count that is not a number is a fault before anything is written.
+        {"x,502,22,2", kStaleCount, {{s, s, s, s}}},
+        {"", kStaleCount, {{s, s, s, s}}},
+        {",502,22,2", kStaleCount, {{s, s, s, s}}},
+        {"3.5.1,502,22,2", kStaleCount, {{s, s, s, s}}},
+    }};
+    for (const auto& [tag, count, slots] : outcomes) {
         RouteTable table = staleTable();
         const auto fault = parseTag(std::string(tag), table);
         ASSERT_TRUE(fault.has_value()) << '"' << tag << '"';
         EXPECT_TRUE(namesNumber(*fault, OneNodeDisplay::kNode)) << *fault;
-        EXPECT_EQ(table.NodeRouteCount, kStaleCount) << tag;
-        for (const NodeRoute& route : table.NodeRoutes) {
-            EXPECT_EQ(route, kStale) << tag;
-        }
+        EXPECT_EQ(table.NodeRouteCount, count) << '"' << tag << '"';
+        EXPECT_EQ(table.NodeRoutes, slots) << '"' << tag << '"';
     }
 }
 
-TEST(ParseNodeRoutesFaults, TheFaultNamesTheNodeOfTheTrackThatWasParsed) {
+TEST(ParseNodeRoutesFaults, AFaultQuotesTheBadTokenAndNamesTheNodeOfTheTrack) {
+    RouteTable table = staleTable();
+    const auto fault = parseTag("1,502,2x2,2", table);
+    ASSERT_TRUE(fault.has_value());
+    EXPECT_NE(fault->find("2x2"), std::string::npos) << *fault;
     // A plain cell's empty Tag has no count.
     const TrackCells cells;
-    RouteTable table;
-    const auto fault = ParseNodeRoutes(cells, 60, table);
-    ASSERT_TRUE(fault.has_value());
-    EXPECT_TRUE(namesNumber(*fault, 60)) << *fault;
+    const auto plain = ParseNodeRoutes(cells, 60, table);
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_TRUE(namesNumber(*plain, 60)) << *plain;
 }
 
 // --- Checking all Tags of a layout --------------------------------------------------------------
@@ -360,94 +264,76 @@ Layout layoutWithTag(CellIndex node, std::string_view tag) {
     return layout;
 }
 
-// The first number that a message mentions: the node it is about. Other nodes may follow.
-std::optional<long> firstNumberIn(const std::string& text) {
-    std::smatch match;
-    if (!std::regex_search(text, match, std::regex("[0-9]+"))) {
-        return std::nullopt;
-    }
-    return std::stol(match.str());
-}
-
-// The shipped layout with the node cells moved to the front, so that they are checked before
-// anything else.
+// The layout with the node cells moved to the front, so that they are checked before anything
+// else.
 Layout nodesFirst(Layout layout) {
     std::stable_partition(layout.begin(), layout.end(),
                           [](const TrackCell& c) { return isNodeCell(c.index); });
     return layout;
 }
 
-// Checks that the layout is rejected with a message about `node`.
-void expectRejectedNaming(const Layout& layout, CellIndex node) {
+// Checks that the layout is rejected with a message about `node` that also names `mentioned`.
+void expectRejectedNaming(const Layout& layout, CellIndex node, long mentioned) {
     const auto fault = CheckNodeTags(layout);
     ASSERT_TRUE(fault.has_value()) << "accepted";
-    EXPECT_EQ(firstNumberIn(*fault), node) << *fault;
+    // The first number that a message mentions is the node it is about; others may follow.
+    std::smatch first;
+    ASSERT_TRUE(std::regex_search(*fault, first, std::regex("[0-9]+"))) << *fault;
+    EXPECT_EQ(std::stol(first.str()), node) << *fault;
+    EXPECT_TRUE(namesNumber(*fault, mentioned)) << *fault;
 }
 
 } // namespace
 
-TEST(CheckNodeTags, AcceptsTheShippedTrack) {
+TEST(CheckNodeTags, AcceptsTheShippedTrackInAnyOrderOfTheCells) {
     EXPECT_EQ(CheckNodeTags(TrackSeg), std::nullopt);
-}
-
-TEST(CheckNodeTags, AcceptsAnyOrderOfTheCells) {
-    Layout layout = TrackSeg;
-    std::reverse(layout.begin(), layout.end());
-    EXPECT_EQ(CheckNodeTags(layout), std::nullopt);
+    Layout reversed = TrackSeg;
+    std::reverse(reversed.begin(), reversed.end());
+    EXPECT_EQ(CheckNodeTags(reversed), std::nullopt);
     EXPECT_EQ(CheckNodeTags(nodesFirst(TrackSeg)), std::nullopt);
 }
 
-TEST(CheckNodeTags, RejectsACountThatDiffersFromTheGroups) {
-    expectRejectedNaming(layoutWithTag(501, "2,502,22,2,502,113,84,503,24,68"), 501);
-    expectRejectedNaming(layoutWithTag(502, "5,501,84,113,501,2,22,503,146,134,503,133,115"), 502);
-}
-
-TEST(CheckNodeTags, RejectsANodeWithoutRoutes) {
-    expectRejectedNaming(layoutWithTag(501, "0"), 501);
-    expectRejectedNaming(layoutWithTag(501, "0,502,22,2,502,113,84,503,24,68"), 501);
-}
-
-TEST(CheckNodeTags, RejectsARouteOverAMissingCell) {
-    // 24..2 runs over 23, where there is no cell.
-    const Layout layout = layoutWithTag(501, "3,502,24,2,502,113,84,503,24,68");
-    expectRejectedNaming(layout, 501);
-    const auto fault = CheckNodeTags(layout);
-    ASSERT_TRUE(fault.has_value());
-    EXPECT_TRUE(namesNumber(*fault, 23)) << *fault;
-}
-
-TEST(CheckNodeTags, RejectsARouteOverACellThatCarriesATag) {
-    // Cell 12, in the middle of run 2..22, made into something with a Tag of its own.
-    const Layout layout = nodesFirst(layoutWithTag(12, "1,501,13,22"));
-    expectRejectedNaming(layout, 501);
-    const auto fault = CheckNodeTags(layout);
-    ASSERT_TRUE(fault.has_value());
-    EXPECT_TRUE(namesNumber(*fault, 12)) << *fault;
-}
-
-TEST(CheckNodeTags, RejectsARouteToACellThatIsNotANode) {
-    expectRejectedNaming(layoutWithTag(501, "3,22,22,2,502,113,84,503,24,68"), 501);
-    expectRejectedNaming(layoutWithTag(501, "3,504,22,2,502,113,84,503,24,68"), 501);
-    expectRejectedNaming(layoutWithTag(501, "3,0,22,2,502,113,84,503,24,68"), 501);
-}
-
-TEST(CheckNodeTags, RejectsARouteThatTheFarNodeDoesNotListBack) {
-    // 503 lists the run to 501 the wrong way round, so neither end's route is listed back.
-    expectRejectedNaming(layoutWithTag(503, "3,502,115,133,502,134,146,501,24,68"), 501);
-    // 501 leads its first route to 503, which has no route back over 22..2.
-    expectRejectedNaming(layoutWithTag(501, "3,503,22,2,502,113,84,503,24,68"), 501);
-    // 501 stops its first route one cell short; 502 lists the whole run back.
-    expectRejectedNaming(layoutWithTag(501, "3,502,22,3,502,113,84,503,24,68"), 501);
-}
-
-TEST(CheckNodeTags, RejectsAFifthGroup) {
-    expectRejectedNaming(
-        layoutWithTag(502, "5,501,84,113,501,2,22,503,146,134,503,133,115,501,84,113"), 502);
-}
-
-TEST(CheckNodeTags, RejectsATokenThatIsNotANumber) {
-    expectRejectedNaming(layoutWithTag(503, "3,502,115,133,502,134,14six,501,68,24"), 503);
-    expectRejectedNaming(layoutWithTag(503, "three,502,115,133,502,134,146,501,68,24"), 503);
-    expectRejectedNaming(layoutWithTag(503, "3,502,115,133,502,134,146,501,68"), 503);
-    expectRejectedNaming(layoutWithTag(503, "3,502,115,133,,502,134,146,501,68,24"), 503);
+TEST(CheckNodeTags, RejectsABadTagWithAMessageAboutTheNodeAtFault) {
+    struct BadTag {
+        CellIndex cell;
+        std::string_view tag;
+        CellIndex node;
+        long mentioned;
+    };
+    const std::array<BadTag, 19> bad = {{
+        // A count that differs from the groups, or no routes at all.
+        {501, "2,502,22,2,502,113,84,503,24,68", 501, 501},
+        {502, "5,501,84,113,501,2,22,503,146,134,503,133,115", 502, 502},
+        {501, "0", 501, 501},
+        {501, "0,502,22,2,502,113,84,503,24,68", 501, 501},
+        {501, "-3,502,22,2,502,113,84,503,24,68", 501, 501},
+        // 24..2 runs over 23, where there is no cell; 22..1 ends on one.
+        {501, "3,502,24,2,502,113,84,503,24,68", 501, 23},
+        {501, "3,502,22,1,502,113,84,503,24,68", 501, 1},
+        // A route to a cell that is not a node.
+        {501, "3,22,22,2,502,113,84,503,24,68", 501, 501},
+        {501, "3,504,22,2,502,113,84,503,24,68", 501, 501},
+        {501, "3,0,22,2,502,113,84,503,24,68", 501, 501},
+        // 503 lists the run to 501 the wrong way round, so neither end's route is listed back.
+        {503, "3,502,115,133,502,134,146,501,24,68", 501, 501},
+        // 501 leads its first route to 503, which has no route back over 22..2.
+        {501, "3,503,22,2,502,113,84,503,24,68", 501, 501},
+        // 501 stops its first route one cell short; 502 lists the whole run back.
+        {501, "3,502,22,3,502,113,84,503,24,68", 501, 501},
+        // A fifth group.
+        {502, "5,501,84,113,501,2,22,503,146,134,503,133,115,501,84,113", 502, 502},
+        // Tokens that are not numbers, or missing.
+        {503, "3,502,115,133,502,134,14six,501,68,24", 503, 503},
+        {503, "three,502,115,133,502,134,146,501,68,24", 503, 503},
+        {503, "3,502,115,133,502,134,146,501,68", 503, 503},
+        {503, "3,502,115,133,,502,134,146,501,68,24", 503, 503},
+        // Cell 12, in the middle of run 2..22, made into something with a Tag of its own; with a
+        // plain cell tagged, the nodes go first so that 501's route over it is checked first.
+        {12, "1,501,13,22", 501, 12},
+    }};
+    for (const auto& [cell, tag, node, mentioned] : bad) {
+        SCOPED_TRACE(testing::Message() << "cell " << cell << " tagged \"" << tag << '"');
+        const Layout layout = layoutWithTag(cell, tag);
+        expectRejectedNaming(isNodeCell(cell) ? layout : nodesFirst(layout), node, mentioned);
+    }
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -19,6 +20,20 @@ int slotOf(CellIndex n) {
     return slot.value_or(0);
 }
 
+// A message pattern that names `n` as a whole number.
+std::string namedIn(CellIndex n) {
+    return (n < 0 ? "" : "[^0-9]") + std::to_string(n) + "([^0-9]|$)";
+}
+
+// Checks the colour of every cell against `expected`, which maps a cell index to its colour.
+template <typename Expected>
+void expectColours(const TrackCells& cells, Expected expected) {
+    for (int slot = 0; slot < kTrackCellCount; ++slot) {
+        const CellIndex n = TrackSeg[static_cast<std::size_t>(slot)].index;
+        EXPECT_EQ(cells.colourAt(slot), expected(n)) << n;
+    }
+}
+
 std::vector<int> sorted(std::vector<int> slots) {
     std::sort(slots.begin(), slots.end());
     return slots;
@@ -29,39 +44,25 @@ std::vector<int> sorted(std::vector<int> slots) {
 // --- Colours ------------------------------------------------------------------------------------
 
 TEST(TrackCellsColours, StartInTheDesignColours) {
-    const TrackCells cells;
-    for (int slot = 0; slot < kTrackCellCount; ++slot) {
-        const CellIndex n = TrackSeg[static_cast<std::size_t>(slot)].index;
-        EXPECT_EQ(cells.colourAt(slot), isNodeCell(n) ? 0x00FFFF : 0xFFFFFF) << n;
-    }
-    EXPECT_EQ(cells.colourAt(slotOf(501)), 65535); // yellow: red 255, green 255, blue 0
+    // Yellow is red 255, green 255, blue 0; white all three at 255.
+    expectColours(TrackCells(), [](CellIndex n) { return isNodeCell(n) ? 0x00FFFF : 0xFFFFFF; });
 }
 
-TEST(TrackCellsColours, SetBackColorChangesOnlyThatCell) {
+TEST(TrackCellsColours, SetBackColorChangesOnlyThatCellShownOrHiddenAndTheLastColourHolds) {
     TrackCells cells;
     cells.SetBackColor(60, kTrainColour);
-    for (int slot = 0; slot < kTrackCellCount; ++slot) {
-        const CellIndex n = TrackSeg[static_cast<std::size_t>(slot)].index;
-        const Colour design = isNodeCell(n) ? kYellow : kWhite;
-        EXPECT_EQ(cells.colourAt(slot), n == 60 ? kTrainColour : design) << n;
-    }
-}
-
-TEST(TrackCellsColours, TheLastColourSetIsTheOneThatHolds) {
-    TrackCells cells;
+    cells.SetBackColor(31, kRed);
     cells.SetBackColor(502, kRed);
     cells.SetBackColor(502, kGreen);
     EXPECT_EQ(cells.colourAt(slotOf(502)), kGreen);
     // A node cell that a train has left takes the track colour like any other cell.
     cells.SetBackColor(502, kWhite);
-    EXPECT_EQ(cells.colourAt(slotOf(502)), kWhite);
-}
-
-TEST(TrackCellsColours, HiddenCellsTakeColoursToo) {
-    TrackCells cells;
-    cells.SetBackColor(31, kRed);
-    EXPECT_EQ(cells.colourAt(slotOf(31)), kRed);
-    EXPECT_EQ(cells.colourAt(slotOf(60)), kWhite);
+    expectColours(cells, [](CellIndex n) {
+        return n == 60                     ? kTrainColour
+               : n == 31                   ? kRed
+               : isNodeCell(n) && n != 502 ? kYellow
+                                           : kWhite;
+    });
 }
 
 TEST(TrackCellsColours, EveryCellIsReachedThroughTheCellDisplay) {
@@ -70,36 +71,40 @@ TEST(TrackCellsColours, EveryCellIsReachedThroughTheCellDisplay) {
     for (const TrackCell& c : TrackSeg) {
         display.SetBackColor(c.index, c.index);
     }
-    for (int slot = 0; slot < kTrackCellCount; ++slot) {
-        EXPECT_EQ(cells.colourAt(slot), TrackSeg[static_cast<std::size_t>(slot)].index);
-    }
+    expectColours(cells, [](CellIndex n) { return n; });
 }
 
 // --- Tags ---------------------------------------------------------------------------------------
 
-TEST(TrackCellsTags, NodeCellsGiveTheirRouteListAndPlainCellsNothing) {
-    const TrackCells cells;
-    EXPECT_EQ(cells.Tag(501), "3,502,22,2,502,113,84,503,24,68");
-    EXPECT_EQ(cells.Tag(502), "4,501,84,113,501,2,22,503,146,134,503,133,115");
-    EXPECT_EQ(cells.Tag(503), "3,502,115,133,502,134,146,501,68,24");
-    for (const TrackCell& c : TrackSeg) {
-        EXPECT_EQ(cells.Tag(c.index), c.tag) << c.index;
-        EXPECT_EQ(cells.Tag(c.index).empty(), !isNodeCell(c.index)) << c.index;
-    }
-}
-
-TEST(TrackCellsTags, AColourDoesNotChangeATag) {
+TEST(TrackCellsTags, NodeCellsGiveTheirRouteListAndPlainCellsNothingWhateverTheirColour) {
     TrackCells cells;
-    cells.SetBackColor(501, kRed);
-    cells.SetBackColor(2, kRed);
-    EXPECT_EQ(cells.Tag(501), "3,502,22,2,502,113,84,503,24,68");
-    EXPECT_EQ(cells.Tag(2), "");
+    for (const bool coloured : {false, true}) {
+        if (coloured) {
+            cells.SetBackColor(501, kRed);
+            cells.SetBackColor(2, kRed);
+        }
+        EXPECT_EQ(cells.Tag(501), "3,502,22,2,502,113,84,503,24,68");
+        EXPECT_EQ(cells.Tag(502), "4,501,84,113,501,2,22,503,146,134,503,133,115");
+        EXPECT_EQ(cells.Tag(503), "3,502,115,133,502,134,146,501,68,24");
+        for (const TrackCell& c : TrackSeg) {
+            EXPECT_EQ(cells.Tag(c.index), c.tag) << c.index;
+            EXPECT_EQ(cells.Tag(c.index).empty(), !isNodeCell(c.index)) << c.index;
+        }
+    }
 }
 
 // --- Changes for the view -----------------------------------------------------------------------
 
-TEST(TrackCellsChanges, NothingHasChangedAtFirst) {
+TEST(TrackCellsChanges, NothingChangesAtFirstNorByWritingTheColourACellAlreadyHas) {
     TrackCells cells;
+    EXPECT_TRUE(cells.takeChangedSlots().empty());
+    cells.SetBackColor(2, kWhite);
+    cells.SetBackColor(501, kYellow);
+    EXPECT_TRUE(cells.takeChangedSlots().empty());
+
+    cells.SetBackColor(2, kRed);
+    cells.takeChangedSlots();
+    cells.SetBackColor(2, kRed);
     EXPECT_TRUE(cells.takeChangedSlots().empty());
 }
 
@@ -117,18 +122,6 @@ TEST(TrackCellsChanges, EachChangedSlotIsTakenOnceAndThenNoMore) {
     // A slot taken once is reported again when it changes again.
     cells.SetBackColor(60, kRed);
     EXPECT_EQ(cells.takeChangedSlots(), std::vector<int>{slotOf(60)});
-    EXPECT_TRUE(cells.takeChangedSlots().empty());
-}
-
-TEST(TrackCellsChanges, WritingTheColourACellAlreadyHasIsNoChange) {
-    TrackCells cells;
-    cells.SetBackColor(2, kWhite);
-    cells.SetBackColor(501, kYellow);
-    EXPECT_TRUE(cells.takeChangedSlots().empty());
-
-    cells.SetBackColor(2, kRed);
-    cells.takeChangedSlots();
-    cells.SetBackColor(2, kRed);
     EXPECT_TRUE(cells.takeChangedSlots().empty());
 }
 
@@ -196,26 +189,13 @@ TEST(TrackCellsChanges, AReplacedListenerIsTheOnlyOneThatHears) {
 // --- Indices that name no cell ------------------------------------------------------------------
 
 // The program stops with a message naming the index rather than read or write beside the table.
-TEST(TrackCellsDeathTest, ATagOfAnIndexWithoutACellStopsTheProgram) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const TrackCells cells;
-    EXPECT_DEATH(cells.Tag(1), "[^0-9]1([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(23), "[^0-9]23([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(0), "[^0-9]0([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(69), "[^0-9]69([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(114), "[^0-9]114([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(147), "[^0-9]147([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(500), "[^0-9]500([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(504), "[^0-9]504([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(-5), "-5([^0-9]|$)");
-    EXPECT_DEATH(cells.Tag(65536 + 2), "[^0-9]65538([^0-9]|$)");
-}
-
-TEST(TrackCellsDeathTest, AColourForAnIndexWithoutACellStopsTheProgram) {
+TEST(TrackCellsDeathTest, ATagOrAColourForAnIndexWithoutACellStopsTheProgram) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     TrackCells cells;
-    EXPECT_DEATH(cells.SetBackColor(114, kRed), "[^0-9]114([^0-9]|$)");
-    EXPECT_DEATH(cells.SetBackColor(0, kRed), "[^0-9]0([^0-9]|$)");
-    EXPECT_DEATH(cells.SetBackColor(504, kRed), "[^0-9]504([^0-9]|$)");
-    EXPECT_DEATH(cells.SetBackColor(-1, kRed), "-1([^0-9]|$)");
+    for (const CellIndex n : {1, 23, 0, 69, 114, 147, 500, 504, -5, 65536 + 2}) {
+        EXPECT_DEATH(cells.Tag(n), namedIn(n));
+    }
+    for (const CellIndex n : {114, 0, 504, -1}) {
+        EXPECT_DEATH(cells.SetBackColor(n, kRed), namedIn(n));
+    }
 }

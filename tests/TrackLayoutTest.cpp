@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <string_view>
@@ -36,11 +38,9 @@ constexpr std::array<TrackRun, 5> kRuns = {{
 
 constexpr std::array<CellIndex, 3> kNodes = {501, 502, 503};
 
-bool isIndexOfACell(CellIndex n) {
-    const bool inRun = std::any_of(kRuns.begin(), kRuns.end(), [n](const TrackRun& run) {
-        return n >= run.first && n <= run.last;
-    });
-    return inRun || isNodeCell(n);
+bool inARun(CellIndex n) {
+    return std::any_of(kRuns.begin(), kRuns.end(),
+                       [n](const TrackRun& run) { return n >= run.first && n <= run.last; });
 }
 
 const TrackCell& cell(CellIndex n) {
@@ -72,57 +72,41 @@ std::map<CellIndex, std::vector<NodeRoute>> parsedRoutes() {
         RouteTable table;
         const auto fault = ParseNodeRoutes(cells, node, table);
         EXPECT_FALSE(fault.has_value()) << fault.value_or("");
-        EXPECT_GE(table.NodeRouteCount, 1) << node;
-        EXPECT_LE(table.NodeRouteCount, kRouteSlots) << node;
-        const auto count = static_cast<std::size_t>(
-            std::clamp<std::int32_t>(table.NodeRouteCount, 0, kRouteSlots));
-        routes[node].assign(table.NodeRoutes.begin(),
-                            table.NodeRoutes.begin() + static_cast<std::ptrdiff_t>(count));
+        // As many routes as the Tag lists groups of three after the count, one to four.
+        const std::string_view tag = cell(node).tag;
+        EXPECT_EQ(std::count(tag.begin(), tag.end(), ','), 3 * table.NodeRouteCount) << tag;
+        EXPECT_GE(table.NodeRouteCount, 1) << tag;
+        EXPECT_LE(table.NodeRouteCount, 4) << tag;
+        const auto count = std::clamp<std::ptrdiff_t>(table.NodeRouteCount, 0, kRouteSlots);
+        routes[node].assign(table.NodeRoutes.begin(), table.NodeRoutes.begin() + count);
     }
     return routes;
 }
 
-// The number of comma-separated tokens of a Tag.
-int tokenCount(std::string_view tag) {
-    return static_cast<int>(std::count(tag.begin(), tag.end(), ',')) + 1;
-}
-
-// Whether the segment touches the closed box [left, right] x [top, bottom].
-bool segmentTouchesBox(const TrackLine& line, double left, double top, double right,
-                       double bottom) {
-    // Clip the segment's parameter range t in [0, 1] against the four sides.
-    double t0 = 0.0;
-    double t1 = 1.0;
+// Whether the line touches the closed box of the cell.
+bool lineTouchesCell(const TrackLine& line, const TrackCell& c) {
+    // Clip the line's parameter range t in [0, 1] against the four sides of the box.
     const double dx = line.x2 - line.x1;
     const double dy = line.y2 - line.y1;
     const std::array<std::pair<double, double>, 4> sides = {{
-        {-dx, line.x1 - left},
-        {dx, right - line.x1},
-        {-dy, line.y1 - top},
-        {dy, bottom - line.y1},
+        {-dx, line.x1 - c.left},
+        {dx, c.left + c.width - line.x1},
+        {-dy, line.y1 - c.top},
+        {dy, c.top + c.height - line.y1},
     }};
+    double t0 = 0.0;
+    double t1 = 1.0;
     for (const auto& [p, q] : sides) {
-        if (p == 0.0) {
-            if (q < 0.0) {
-                return false;
-            }
-            continue;
-        }
-        const double t = q / p;
-        if (p < 0.0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-        if (t0 > t1) {
+        if (p == 0.0 && q < 0.0) {
             return false;
         }
+        if (p < 0.0) {
+            t0 = std::max(t0, q / p);
+        } else if (p > 0.0) {
+            t1 = std::min(t1, q / p);
+        }
     }
-    return true;
-}
-
-bool lineTouchesCell(const TrackLine& line, const TrackCell& c) {
-    return segmentTouchesBox(line, c.left, c.top, c.left + c.width, c.top + c.height);
+    return t0 <= t1;
 }
 
 // Positive on one side of the line, negative on the other.
@@ -145,80 +129,55 @@ TEST(TrackLayoutCells, HasTheCellsOfTheFiveRunsAndTheThreeNodesInIndexOrder) {
     ASSERT_EQ(expected.size(), 131u);
 
     std::vector<CellIndex> actual;
-    for (const TrackCell& c : TrackSeg) {
-        actual.push_back(c.index);
-    }
+    std::ranges::transform(TrackSeg, std::back_inserter(actual), &TrackCell::index);
     EXPECT_EQ(actual, expected);
     EXPECT_EQ(kTrackCellCount, 131);
 }
 
-TEST(TrackLayoutCells, CellSlotFindsExactlyTheExistingIndices) {
+TEST(TrackLayoutCells, CellSlotFindsExactlyTheExistingIndicesAndOnlyTheJunctionsAreNodes) {
     for (CellIndex n = -10; n <= 1000; ++n) {
+        const bool node = std::find(kNodes.begin(), kNodes.end(), n) != kNodes.end();
+        EXPECT_EQ(isNodeCell(n), node) << n;
         const auto slot = cellSlot(n);
-        ASSERT_EQ(slot.has_value(), isIndexOfACell(n)) << n;
+        ASSERT_EQ(slot.has_value(), node || inARun(n)) << n;
         if (slot) {
             ASSERT_GE(*slot, 0);
             ASSERT_LT(*slot, kTrackCellCount);
             EXPECT_EQ(TrackSeg[static_cast<std::size_t>(*slot)].index, n);
         }
     }
-    for (const CellIndex n : {0, 1, 23, 69, 83, 114, 147, 500, 504}) {
-        EXPECT_FALSE(cellSlot(n).has_value()) << n;
-    }
+    // The ends of the runs and the gaps between them, and indices far outside the table.
     for (const CellIndex n : {2, 22, 24, 68, 84, 113, 115, 133, 134, 146, 501, 502, 503}) {
         EXPECT_TRUE(cellSlot(n).has_value()) << n;
     }
-    for (const CellIndex n : {std::numeric_limits<CellIndex>::min(), -32768, 32767, 65536 + 2,
-                              65536 + 501, std::numeric_limits<CellIndex>::max()}) {
+    for (const CellIndex n :
+         {0, 1, 23, 69, 83, 114, 147, 500, 504, -32768, 32767, 65536 + 2, 65536 + 501,
+          std::numeric_limits<CellIndex>::min(), std::numeric_limits<CellIndex>::max()}) {
         EXPECT_FALSE(cellSlot(n).has_value()) << n;
     }
 }
 
-TEST(TrackLayoutCells, OnlyTheThreeJunctionCellsAreNodes) {
-    for (CellIndex n = -1; n <= 1000; ++n) {
-        EXPECT_EQ(isNodeCell(n), n == 501 || n == 502 || n == 503) << n;
-    }
-}
-
-TEST(TrackLayoutCells, NodeCellsCarryATagAndPlainCellsNone) {
+TEST(TrackLayoutCells, EachCellHasItsTagVisibilityAndSizeAndACornerOnTheSixtyTwipGrid) {
     for (const TrackCell& c : TrackSeg) {
+        // Node cells carry a Tag, plain cells none.
         EXPECT_EQ(!c.tag.empty(), isNodeCell(c.index)) << c.index;
-    }
-}
-
-TEST(TrackLayoutCells, OnlyTheCellsUnderTheBridgeAreHidden) {
-    for (const TrackCell& c : TrackSeg) {
+        // Only the cells under the bridge are hidden.
         EXPECT_EQ(c.shown, c.index < 30 || c.index > 32) << c.index;
-    }
-}
-
-TEST(TrackLayoutCells, ThreeCellsAreLargerInOneDirection) {
-    for (const TrackCell& c : TrackSeg) {
+        // Three cells are larger in one direction.
         EXPECT_EQ(c.width, c.index == 104 || c.index == 139 ? 255 : 195) << c.index;
         EXPECT_EQ(c.height, c.index == 112 ? 255 : 195) << c.index;
-    }
-}
-
-TEST(TrackLayoutCells, EveryCornerLiesOnTheSixtyTwipGrid) {
-    for (const TrackCell& c : TrackSeg) {
         EXPECT_EQ(c.left % 60, 0) << c.index;
         EXPECT_EQ(c.top % 60, 0) << c.index;
     }
 }
 
 TEST(TrackLayoutCells, AllCellsLieInsideTheTrackAreaAndReachItsEdges) {
-    int minLeft = std::numeric_limits<int>::max();
-    int minTop = std::numeric_limits<int>::max();
-    int maxRight = 0;
-    int maxBottom = 0;
-    for (const TrackCell& c : TrackSeg) {
-        minLeft = std::min(minLeft, c.left);
-        minTop = std::min(minTop, c.top);
-        maxRight = std::max(maxRight, c.left + c.width);
-        maxBottom = std::max(maxBottom, c.top + c.height);
-    }
-    EXPECT_EQ(minLeft, 720);
-    EXPECT_EQ(minTop, 480);
+    const auto right = [](const TrackCell& c) { return c.left + c.width; };
+    const auto bottom = [](const TrackCell& c) { return c.top + c.height; };
+    EXPECT_EQ(std::ranges::min(TrackSeg, {}, &TrackCell::left).left, 720);
+    EXPECT_EQ(std::ranges::min(TrackSeg, {}, &TrackCell::top).top, 480);
+    const int maxRight = right(std::ranges::max(TrackSeg, {}, right));
+    const int maxBottom = bottom(std::ranges::max(TrackSeg, {}, bottom));
     EXPECT_EQ(maxRight, 8775);
     EXPECT_EQ(maxBottom, 5475);
     // The client area of the track map is 9150 x 5865 twips.
@@ -226,50 +185,41 @@ TEST(TrackLayoutCells, AllCellsLieInsideTheTrackAreaAndReachItsEdges) {
     EXPECT_LT(maxBottom, 5865);
 }
 
-TEST(TrackLayoutCells, NeighboursAlongARunLieAStepApart) {
+TEST(TrackLayoutCells, NeighboursAndRunEndsAndTheirNodesLieAStepApartButEndsOfTwoRunsDoNot) {
     for (const TrackRun& run : kRuns) {
         for (CellIndex n = run.first; n < run.last; ++n) {
             EXPECT_TRUE(distanceWithin(cell(n), cell(n + 1), 240, 379))
                 << n << " and " << n + 1 << " are "
                 << std::sqrt(squaredDistance(cell(n), cell(n + 1))) << " twips apart";
         }
-    }
-}
-
-TEST(TrackLayoutCells, RunEndsLieAStepFromTheirNode) {
-    for (const TrackRun& run : kRuns) {
         EXPECT_TRUE(distanceWithin(cell(run.first), cell(run.nodeAtFirst), 247, 360))
             << run.first << " and node " << run.nodeAtFirst;
         EXPECT_TRUE(distanceWithin(cell(run.last), cell(run.nodeAtLast), 247, 360))
             << run.last << " and node " << run.nodeAtLast;
     }
-}
-
-TEST(TrackLayoutCells, CellsThatEndDifferentRunsAreNotDrawnAsNeighbours) {
     // 133 and 134 follow each other by index but end two different runs.
-    EXPECT_FALSE(distanceWithin(cell(133), cell(134), 0, 379));
-    EXPECT_FALSE(distanceWithin(cell(22), cell(24), 0, 379));
-    EXPECT_FALSE(distanceWithin(cell(113), cell(115), 0, 379));
+    for (const auto& [a, b] : {std::pair{133, 134}, std::pair{22, 24}, std::pair{113, 115}}) {
+        EXPECT_FALSE(distanceWithin(cell(a), cell(b), 0, 379)) << a << " and " << b;
+    }
 }
 
 TEST(TrackLayoutCells, OnlyCells89And90OverlapAndByACorner) {
+    // How far two spans [a, a + aLength) and [b, b + bLength) overlap; not at all when <= 0.
+    const auto overlap = [](int a, int aLength, int b, int bLength) {
+        return std::min(a + aLength, b + bLength) - std::max(a, b);
+    };
     for (std::size_t a = 0; a < TrackSeg.size(); ++a) {
         for (std::size_t b = a + 1; b < TrackSeg.size(); ++b) {
             const TrackCell& p = TrackSeg[a];
             const TrackCell& q = TrackSeg[b];
-            if (!p.shown || !q.shown) {
-                continue;
-            }
-            const int overlapWidth =
-                std::min(p.left + p.width, q.left + q.width) - std::max(p.left, q.left);
-            const int overlapHeight =
-                std::min(p.top + p.height, q.top + q.height) - std::max(p.top, q.top);
-            const bool overlap = overlapWidth > 0 && overlapHeight > 0;
+            const int width = overlap(p.left, p.width, q.left, q.width);
+            const int height = overlap(p.top, p.height, q.top, q.height);
             if (p.index == 89 && q.index == 90) {
-                EXPECT_EQ(overlapWidth, 15);
-                EXPECT_EQ(overlapHeight, 15);
+                EXPECT_EQ(width, 15);
+                EXPECT_EQ(height, 15);
             } else {
-                EXPECT_FALSE(overlap) << p.index << " and " << q.index << " overlap";
+                EXPECT_FALSE(p.shown && q.shown && width > 0 && height > 0)
+                    << p.index << " and " << q.index << " overlap";
             }
         }
     }
@@ -277,79 +227,8 @@ TEST(TrackLayoutCells, OnlyCells89And90OverlapAndByACorner) {
 
 // --- The routes that the node Tags list ---------------------------------------------------------
 
-TEST(TrackLayoutRoutes, EachTagDeclaresAsManyRoutesAsItListsAndAtMostFour) {
-    const TrackCells cells;
-    for (const CellIndex node : kNodes) {
-        const std::string_view tag = cell(node).tag;
-        const int tokens = tokenCount(tag);
-        EXPECT_EQ((tokens - 1) % 3, 0) << tag;
-        RouteTable table;
-        ASSERT_FALSE(ParseNodeRoutes(cells, node, table).has_value()) << tag;
-        EXPECT_EQ(table.NodeRouteCount, (tokens - 1) / 3) << tag;
-        EXPECT_GE(table.NodeRouteCount, 1) << tag;
-        EXPECT_LE(table.NodeRouteCount, 4) << tag;
-    }
-}
-
-TEST(TrackLayoutRoutes, EveryRouteRunsOverOneWholeRunFromTheListingNodeToItsFarNode) {
-    const auto routes = parsedRoutes();
-    for (const auto& [node, list] : routes) {
-        for (std::size_t slot = 0; slot < list.size(); ++slot) {
-            const NodeRoute& r = list[slot];
-            SCOPED_TRACE(testing::Message() << "node " << node << " slot " << slot);
-            ASSERT_TRUE(isNodeCell(r.ToNode));
-            EXPECT_NE(r.ToNode, node);
-            const CellIndex step = r.FirstSeg <= r.LastSeg ? 1 : -1;
-            for (CellIndex n = r.FirstSeg; n != r.LastSeg; n += step) {
-                ASSERT_TRUE(cellSlot(n).has_value()) << n;
-                ASSERT_TRUE(cellSlot(n + step).has_value()) << n + step;
-                EXPECT_TRUE(cell(n).tag.empty()) << n;
-                EXPECT_TRUE(distanceWithin(cell(n), cell(n + step), 240, 379))
-                    << n << " and " << n + step;
-            }
-            ASSERT_TRUE(cellSlot(r.LastSeg).has_value());
-            EXPECT_TRUE(cell(r.LastSeg).tag.empty());
-
-            // FirstSeg is the end next to this node, LastSeg the end next to the far node.
-            EXPECT_TRUE(distanceWithin(cell(r.FirstSeg), cell(node), 247, 360));
-            EXPECT_TRUE(distanceWithin(cell(r.LastSeg), cell(r.ToNode), 247, 360));
-            EXPECT_LT(squaredDistance(cell(r.FirstSeg), cell(node)),
-                      squaredDistance(cell(r.LastSeg), cell(node)));
-            EXPECT_LT(squaredDistance(cell(r.LastSeg), cell(r.ToNode)),
-                      squaredDistance(cell(r.FirstSeg), cell(r.ToNode)));
-
-            // The route is one whole run: both ends are ends of the same run.
-            const bool wholeRun = std::any_of(kRuns.begin(), kRuns.end(), [&](const TrackRun& run) {
-                return std::minmax(r.FirstSeg, r.LastSeg) == std::minmax(run.first, run.last);
-            });
-            EXPECT_TRUE(wholeRun) << r.FirstSeg << ".." << r.LastSeg;
-        }
-    }
-}
-
-TEST(TrackLayoutRoutes, TheRoutesCoverEveryPlainCellOnceInEachDirection) {
-    const auto routes = parsedRoutes();
-    std::map<CellIndex, int> upwards;
-    std::map<CellIndex, int> downwards;
-    for (const auto& [node, list] : routes) {
-        for (const NodeRoute& r : list) {
-            auto& tally = r.FirstSeg < r.LastSeg ? upwards : downwards;
-            for (CellIndex n = std::min(r.FirstSeg, r.LastSeg);
-                 n <= std::max(r.FirstSeg, r.LastSeg); ++n) {
-                ++tally[n];
-            }
-        }
-    }
-    for (const TrackCell& c : TrackSeg) {
-        if (isNodeCell(c.index)) {
-            continue;
-        }
-        EXPECT_EQ(upwards[c.index], 1) << c.index;
-        EXPECT_EQ(downwards[c.index], 1) << c.index;
-    }
-}
-
-TEST(TrackLayoutRoutes, EveryRouteIsListedBackByItsFarNode) {
+TEST(TrackLayoutRoutes, EachTagListsOneToFourRoutesAsDeclaredAndEachIsListedBackByItsFarNode) {
+    // parsedRoutes() checks the count of each Tag against the tokens it lists.
     const auto routes = parsedRoutes();
     std::size_t total = 0;
     for (const auto& [node, list] : routes) {
@@ -367,37 +246,78 @@ TEST(TrackLayoutRoutes, EveryRouteIsListedBackByItsFarNode) {
     EXPECT_EQ(total, 10u);
 }
 
+TEST(TrackLayoutRoutes, EveryRouteRunsOverOneWholeRunFromTheListingNodeToItsFarNode) {
+    for (const auto& [node, list] : parsedRoutes()) {
+        for (std::size_t slot = 0; slot < list.size(); ++slot) {
+            const NodeRoute& r = list[slot];
+            SCOPED_TRACE(testing::Message() << "node " << node << " slot " << slot);
+            ASSERT_TRUE(isNodeCell(r.ToNode));
+            EXPECT_NE(r.ToNode, node);
+            const CellIndex step = r.FirstSeg <= r.LastSeg ? 1 : -1;
+            // cell() fails the test for an index that names no cell.
+            for (CellIndex n = r.FirstSeg; n != r.LastSeg; n += step) {
+                EXPECT_TRUE(cell(n).tag.empty()) << n;
+                EXPECT_TRUE(distanceWithin(cell(n), cell(n + step), 240, 379))
+                    << n << " and " << n + step;
+            }
+            EXPECT_TRUE(cell(r.LastSeg).tag.empty());
+
+            // FirstSeg is the end next to this node, LastSeg the end next to the far node.
+            EXPECT_TRUE(distanceWithin(cell(r.FirstSeg), cell(node), 247, 360));
+            EXPECT_TRUE(distanceWithin(cell(r.LastSeg), cell(r.ToNode), 247, 360));
+            EXPECT_LT(squaredDistance(cell(r.FirstSeg), cell(node)),
+                      squaredDistance(cell(r.LastSeg), cell(node)));
+            EXPECT_LT(squaredDistance(cell(r.LastSeg), cell(r.ToNode)),
+                      squaredDistance(cell(r.FirstSeg), cell(r.ToNode)));
+
+            // The route is one whole run: both ends are ends of the same run. In particular no
+            // route joins 133 and 134, which follow each other by index.
+            const auto ends = std::minmax(r.FirstSeg, r.LastSeg);
+            EXPECT_TRUE(std::any_of(
+                kRuns.begin(), kRuns.end(),
+                [&](const TrackRun& run) { return ends == std::minmax(run.first, run.last); }))
+                << r.FirstSeg << ".." << r.LastSeg;
+            EXPECT_FALSE(ends.first <= 133 && ends.second >= 134);
+        }
+    }
+}
+
+TEST(TrackLayoutRoutes, TheRoutesCoverEveryPlainCellOnceInEachDirection) {
+    std::map<CellIndex, int> upwards;
+    std::map<CellIndex, int> downwards;
+    for (const auto& [node, list] : parsedRoutes()) {
+        for (const NodeRoute& r : list) {
+            auto& tally = r.FirstSeg < r.LastSeg ? upwards : downwards;
+            const auto [low, high] = std::minmax(r.FirstSeg, r.LastSeg);
+            for (CellIndex n = low; n <= high; ++n) {
+                ++tally[n];
+            }
+        }
+    }
+    for (const TrackCell& c : TrackSeg) {
+        if (!isNodeCell(c.index)) {
+            EXPECT_EQ(upwards[c.index], 1) << c.index;
+            EXPECT_EQ(downwards[c.index], 1) << c.index;
+        }
+    }
+}
+
 TEST(TrackLayoutRoutes, TheSlotsOfEachNodeTurnClockwiseOnScreen) {
-    const auto routes = parsedRoutes();
-    for (const auto& [node, list] : routes) {
+    for (const auto& [node, list] : parsedRoutes()) {
         // With y growing downwards, a growing atan2(dy, dx) turns clockwise as seen on screen.
         std::vector<double> angles;
         for (const NodeRoute& r : list) {
-            const double dx = cell(r.FirstSeg).left - cell(node).left;
-            const double dy = cell(r.FirstSeg).top - cell(node).top;
-            angles.push_back(std::atan2(dy, dx));
+            angles.push_back(std::atan2(cell(r.FirstSeg).top - cell(node).top,
+                                        cell(r.FirstSeg).left - cell(node).left));
         }
         ASSERT_GE(angles.size(), 2u);
         int wraps = 0;
         for (std::size_t i = 0; i < angles.size(); ++i) {
             const double next = angles[(i + 1) % angles.size()];
             EXPECT_NE(next, angles[i]) << "node " << node << " slot " << i;
-            if (next < angles[i]) {
-                ++wraps;
-            }
+            wraps += next < angles[i] ? 1 : 0;
         }
         EXPECT_EQ(wraps, 1) << "node " << node << " lists its slots anticlockwise or out of order";
-    }
-}
-
-TEST(TrackLayoutRoutes, NoRouteJoinsCells133And134) {
-    const auto routes = parsedRoutes();
-    for (const auto& [node, list] : routes) {
-        for (const NodeRoute& r : list) {
-            const auto [low, high] = std::minmax(r.FirstSeg, r.LastSeg);
-            EXPECT_FALSE(low <= 133 && high >= 134)
-                << "node " << node << ": " << r.FirstSeg << ".." << r.LastSeg;
-        }
     }
 }
 
@@ -429,9 +349,7 @@ TEST(TrackLayoutBridge, TheSixLinesJoinIntoTwoOpenPolylinesOfThreePieces) {
     std::map<Point, int> piecesPerChain;
     for (const auto& [point, d] : degree) {
         EXPECT_LE(d, 2);
-        if (d == 1) {
-            ++endsPerChain[find(point)];
-        }
+        endsPerChain[find(point)] += d == 1 ? 1 : 0;
     }
     for (const TrackLine& line : BridgeLines) {
         ++piecesPerChain[find({line.x1, line.y1})];
@@ -447,8 +365,7 @@ TEST(TrackLayoutBridge, TheBridgeCellsRunBetweenTheTwoParallelMiddlePieces) {
     // The longest line of each parapet is its middle piece.
     const auto length = [](const TrackLine& l) { return std::hypot(l.x2 - l.x1, l.y2 - l.y1); };
     std::vector<TrackLine> lines(BridgeLines.begin(), BridgeLines.end());
-    std::sort(lines.begin(), lines.end(),
-              [&](const TrackLine& a, const TrackLine& b) { return length(a) > length(b); });
+    std::ranges::sort(lines, std::greater{}, length);
     const TrackLine& first = lines[0];
     const TrackLine& second = lines[1];
     EXPECT_EQ((first.x2 - first.x1) * (second.y2 - second.y1) -
@@ -462,23 +379,17 @@ TEST(TrackLayoutBridge, TheBridgeCellsRunBetweenTheTwoParallelMiddlePieces) {
     }
 }
 
-TEST(TrackLayoutBridge, NoLineTouchesAShownCell) {
+TEST(TrackLayoutBridge, NoLineTouchesAShownCellButTheMiddlePiecesCrossHiddenOnes) {
     for (std::size_t i = 0; i < BridgeLines.size(); ++i) {
         for (const TrackCell& c : TrackSeg) {
-            if (c.shown) {
-                EXPECT_FALSE(lineTouchesCell(BridgeLines[i], c))
-                    << "line " << i << " touches cell " << c.index;
-            }
+            EXPECT_FALSE(c.shown && lineTouchesCell(BridgeLines[i], c))
+                << "line " << i << " touches cell " << c.index;
         }
     }
-}
-
-TEST(TrackLayoutBridge, TheMiddlePiecesCrossHiddenCells) {
-    // Makes sure the touch test above can see a crossing at all.
-    const auto crossed = [](CellIndex n) {
-        return std::any_of(BridgeLines.begin(), BridgeLines.end(),
-                           [n](const TrackLine& line) { return lineTouchesCell(line, cell(n)); });
-    };
-    EXPECT_TRUE(crossed(30));
-    EXPECT_TRUE(crossed(32));
+    // Makes sure the touch test can see a crossing at all.
+    for (const CellIndex n : {30, 32}) {
+        EXPECT_TRUE(std::any_of(BridgeLines.begin(), BridgeLines.end(), [n](const TrackLine& line) {
+            return lineTouchesCell(line, cell(n));
+        })) << n;
+    }
 }
