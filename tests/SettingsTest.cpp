@@ -22,6 +22,13 @@ protected:
         return testing::internal::GetCapturedStderr();
     }
 
+    // Writes the state with every window at its default place, as a Quit right after
+    // start-up would, and flushes; returns what went wrong.
+    std::optional<QString> saveWithDefaultPlaces(SettingsStore& store) {
+        WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
+        return store.flush();
+    }
+
     void storeGlobal(const char* key, const char* text) {
         settings.writeFile(QByteArray("[Globals]\n") + key + "=" + text + "\n");
     }
@@ -255,8 +262,7 @@ TEST_F(SettingsTest, QuitKeepsKeysItDoesNotWrite) {
     settings.writeFile("[Globals]\nTrainLength0=9\nSomethingElse=kept\n[Elsewhere]\nx=1\n");
     SettingsStore store;
     LoadSettings(store, state);
-    WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
-    EXPECT_EQ(store.flush(), std::nullopt);
+    EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt);
     EXPECT_EQ(settings.stored("Globals/TrainLength0"), QVariant(QStringLiteral("9")));
     EXPECT_EQ(settings.stored("Globals/SomethingElse"), QVariant(QStringLiteral("kept")));
     EXPECT_EQ(settings.stored("Elsewhere/x"), QVariant(QStringLiteral("1")));
@@ -266,16 +272,14 @@ TEST_F(SettingsTest, ASaveOverADamagedFileSucceeds) {
     settings.writeFile("[Globals]\nnot a setting\nTrainCount=2\n");
     SettingsStore store;
     LoadSettings(store, state);
-    WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
-    EXPECT_EQ(store.flush(), std::nullopt);
+    EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt);
     EXPECT_EQ(settings.stored("Globals/TrainCount"), QVariant(QStringLiteral("2")));
 }
 
 TEST_F(SettingsTest, AFailedSaveIsReported) {
     QDir().mkpath(settings.filePath());
     SettingsStore store;
-    WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
-    EXPECT_NE(store.flush(), std::nullopt);
+    EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
 }
 
 TEST_F(SettingsTest, AFailedSaveOverADamagedFileIsReported) {
@@ -285,8 +289,7 @@ TEST_F(SettingsTest, AFailedSaveOverADamagedFileIsReported) {
     LoadSettings(store, state);
     QFile::remove(settings.filePath());
     QDir().mkpath(settings.filePath());
-    WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
-    EXPECT_NE(store.flush(), std::nullopt);
+    EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
 }
 
 TEST(Palette, HoldsTheTwentySevenLevelsWithBlueFastest) {
