@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/KeyCodes.h"
 #include "track/CellIndex.h"
 #include "track/NodeRoutes.h"
 
@@ -33,8 +34,11 @@ struct SharedState {
     std::int32_t TrainCount = 0; // trains in use, 1..3
     std::int32_t ControlledTrain = 0;
     Colour TrackColor = 0;
-    std::int16_t KeyDownCode = 0; // virtual-key code of the key held, 0 when none
+    KeyCode KeyDownCode = kNoKey; // virtual-key code of the key held, 0 when none
 };
 
 // The program's one shared state.
 SharedState& programState();
+
+// The record of train `index`; an index outside 0..2 stops the program with a message.
+TrainRecord& trainAt(SharedState& state, int index);
