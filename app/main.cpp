@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 #include "track/NodeRoutes.h"
 #include "ui/Windows.h"
+#include "ui/X11KeyRepeat.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
     // No application display name: Qt would append it to every window's caption.
     // Only Quit, or closing a main window, ends the program: it saves on the way out.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A held arrow key must stay held for the trains, not flicker off with each repeat.
+    requestWholeKeyRepeats();
 
     for (int i = 1; i < argc; ++i) {
         std::fprintf(stderr, "varnok: takes no arguments; ignoring \"%s\"\n", argv[i]);

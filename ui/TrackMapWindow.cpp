@@ -3,6 +3,7 @@
 #include "app/Shutdown.h"
 #include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
+#include "ui/KeyPreview.h"
 #include "ui/OverviewWindow.h"
 #include "ui/ShapeBox.h"
 #include "ui/TrackView.h"
@@ -35,6 +36,7 @@ TrackMapWindow::TrackMapWindow()
       cmdOverview(new QPushButton(tr("Overview"), this)), Text1(new QTextEdit(this)),
       shapeTrainControlled(new ShapeBox(kWhite, kMarkerBorder, this)) {
     applyWindowDesign(*this, QStringLiteral("frmTrackMap"), tr("Track Map"), kBackground);
+    installKeyPreview(*this);
     setFixedSize(twipsRect(0, 0, 9150, 5865).size());
 
     m_trackView->setGeometry(rect());

@@ -1,23 +1,133 @@
 #include "ui/TrainControlWindow.h"
 
 #include "app/Shutdown.h"
+#include "sim/BodyUpkeep.h"
+#include "sim/Movement.h"
+#include "sim/TrainControls.h"
+#include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
+#include "ui/KeyPreview.h"
+#include "ui/ShapeBox.h"
+#include "ui/ShiftState.h"
+#include "ui/TextBox.h"
+#include "ui/TrackMapWindow.h"
 #include "ui/WindowDesign.h"
+#include "ui/Windows.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <cstdlib>
 
 namespace {
 
 constexpr Colour kBackground = 0xC0C000; // red 0, green 192, blue 192
+constexpr Colour kRowBox = 0xFF8080;     // red 128, green 128, blue 255
+constexpr Colour kSpeedText = 0x0000C0;  // red 192
+constexpr Colour kLengthText = 0x008000; // green 128
 constexpr int kClientWidth = 4035;
+constexpr int kRowPitch = 600;
 // The design frame's caption and borders: the client area is this much lower than Height,
 // whatever frame the window manager draws.
 constexpr float kFrameHeight = 360;
+constexpr int kThrottlePageStep = 10;
+
+struct Heading {
+    const char* name;
+    const char* caption;
+    int left;
+    int width;
+};
+
+constexpr std::array<Heading, 4> kHeadings = {{
+    {"Label4", "Color", 120, 585},
+    {"Label5", "Throttle", 960, 1425},
+    {"Label1", "Speed", 2580, 705},
+    {"Label3", "Len", 3300, 465},
+}};
+
+QString controlName(const char* name, int index) {
+    return QString::fromLatin1(name) + QString::number(index);
+}
 
 } // namespace
 
 TrainControlWindow::TrainControlWindow() {
     applyWindowDesign(*this, QStringLiteral("frmTrainControl"), tr("Train Control"), kBackground);
+    installKeyPreview(*this);
+    const QFont boldTahoma = designFont(QStringLiteral("Tahoma"), 8.25, true);
+
+    for (const Heading& heading : kHeadings) {
+        QLabel* label = new QLabel(tr(heading.caption), this);
+        label->setObjectName(QString::fromLatin1(heading.name));
+        label->setGeometry(twipsRect(heading.left, 120, heading.width, 195));
+        label->setFont(boldTahoma);
+        label->setAlignment(Qt::AlignCenter);
+        // A press on a heading is the heading's, not the window's.
+        label->setAttribute(Qt::WA_NoMousePropagation);
+    }
+
+    for (int i = 0; i < kTrainSlots; ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        const int r = kRowPitch * i;
+
+        boxTrainControl[row] = new ShapeBox(kRowBox, std::nullopt, this);
+        boxTrainControl[row]->setObjectName(controlName("boxTrainControl", i));
+        boxTrainControl[row]->setGeometry(twipsRect(135, 400 + r, 3750, 500));
+
+        txtTrainColor[row] = new TextBox(this);
+        txtTrainColor[row]->setObjectName(controlName("txtTrainColor", i));
+        txtTrainColor[row]->setGeometry(twipsRect(240, 500 + r, 300, 300));
+        connect(txtTrainColor[row], &TextBox::clicked, this, [this, i] { clickColour(i); });
+
+        QScrollBar* throttle = new QScrollBar(Qt::Horizontal, this);
+        throttle->setObjectName(controlName("HScrollTrainSpeed", i));
+        throttle->setGeometry(twipsRect(645, 550 + r, 1900, 195));
+        throttle->setRange(kThrottleMin, kThrottleMax);
+        throttle->setSingleStep(1);
+        throttle->setPageStep(kThrottlePageStep);
+        throttle->setValue(kThrottleStart);
+        throttle->setFocusPolicy(Qt::StrongFocus);
+        throttle->setAttribute(Qt::WA_NoMousePropagation);
+        // Moves by the user, by the keys' poll and by the program all come through here,
+        // and so does every position of a dragged thumb.
+        connect(throttle, &QScrollBar::valueChanged, this, [this, i] { updateThrottle(i); });
+        HScrollTrainSpeed[row] = throttle;
+
+        txtTrainSpeed[row] = new TextBox(this);
+        txtTrainSpeed[row]->setObjectName(controlName("txtTrainSpeed", i));
+        txtTrainSpeed[row]->setGeometry(twipsRect(2685, 500 + r, 500, 300));
+        txtTrainSpeed[row]->setFont(boldTahoma);
+        txtTrainSpeed[row]->setAlignment(Qt::AlignCenter);
+        txtTrainSpeed[row]->setForeColor(kSpeedText);
+
+        txtTrainLength[row] = new TextBox(this);
+        txtTrainLength[row]->setObjectName(controlName("txtTrainLength", i));
+        txtTrainLength[row]->setGeometry(twipsRect(i == 0 ? 3375 : 3360, 500 + r, 360, 300));
+        txtTrainLength[row]->setFont(boldTahoma);
+        txtTrainLength[row]->setAlignment(Qt::AlignCenter);
+        txtTrainLength[row]->setForeColor(kLengthText);
+        connect(txtTrainLength[row], &TextBox::pressed, this,
+                [this, i](int shiftState) { pressLength(i, shiftState); });
+
+        QTimer* timer = new QTimer(this);
+        timer->setObjectName(controlName("timerTrainSpeed", i));
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this, i] { MoveTrain(i); });
+        timerTrainSpeed[row] = timer;
+    }
+
+    const std::array<QWidget*, 12> tabOrder = {
+        HScrollTrainSpeed[0], txtTrainSpeed[0],     HScrollTrainSpeed[1], txtTrainSpeed[1],
+        txtTrainSpeed[2],     HScrollTrainSpeed[2], txtTrainColor[2],     txtTrainColor[1],
+        txtTrainColor[0],     txtTrainLength[2],    txtTrainLength[1],    txtTrainLength[0]};
+    for (std::size_t k = 1; k < tabOrder.size(); ++k) {
+        setTabOrder(tabOrder[k - 1], tabOrder[k]);
+    }
+    HScrollTrainSpeed[0]->setFocus();
+
     Load();
 }
 
@@ -27,12 +137,77 @@ void TrainControlWindow::Load() {
     setHeightTwips(store.readSingle(QString::fromLatin1(kTrainControlPlace.section),
                                     QStringLiteral("Height"), kTrainControlDefaultHeight));
     m_place->moveWindow(*this);
+
+    // Every row, whatever the number of trains. The throttles keep their start value and the
+    // timers stay stopped: no train moves before its throttle is first changed.
+    const SharedState& state = programState();
+    for (std::size_t i = 0; i < kTrainSlots; ++i) {
+        const TrainRecord& train = state.TrainData[i];
+        txtTrainColor[i]->setBackColor(state.Palette[static_cast<std::size_t>(train.ColorIndex)]);
+        txtTrainSpeed[i]->setText(QString::number(train.Speed));
+        txtTrainLength[i]->setText(QString::number(train.Length));
+    }
 }
 
 void TrainControlWindow::setHeightTwips(float height) {
     m_height = height;
     const int clientHeight = std::max(0, twipsToPixels(double(height) - kFrameHeight));
     setFixedSize(twipsToPixels(kClientWidth), clientHeight);
+}
+
+void TrainControlWindow::MoveTrain(int index) {
+    ::MoveTrain(programState(), frmTrackMap().cells(), index);
+}
+
+void TrainControlWindow::HideTheWorm(int index) {
+    ::HideTheWorm(programState(), frmTrackMap().cells(), index);
+}
+
+void TrainControlWindow::FeedTheWorm(int index, CellIndex newHeadPos) {
+    ::FeedTheWorm(programState(), index, newHeadPos);
+}
+
+void TrainControlWindow::PaintTheWorm(int index) {
+    ::PaintTheWorm(programState(), frmTrackMap().cells(), index);
+}
+
+void TrainControlWindow::updateThrottle(int index) {
+    const auto row = static_cast<std::size_t>(index);
+    const int interval = std::abs(SpeedToInterval(HScrollTrainSpeed[row]->value()));
+    // A timer with no interval would fire continuously: 0 stops the train instead.
+    if (interval == 0) {
+        timerTrainSpeed[row]->stop();
+    } else {
+        timerTrainSpeed[row]->start(interval);
+    }
+    txtTrainSpeed[row]->setText(QString::number(HScrollTrainSpeed[row]->value()));
+}
+
+void TrainControlWindow::clickColour(int index) {
+    SharedState& state = programState();
+    SelectNextColour(state, index);
+    const auto colourIndex = static_cast<std::size_t>(trainAt(state, index).ColorIndex);
+    txtTrainColor[static_cast<std::size_t>(index)]->setBackColor(state.Palette[colourIndex]);
+}
+
+void TrainControlWindow::pressLength(int index, int shiftState) {
+    SharedState& state = programState();
+    if (PressLength(state, index, shiftState)) {
+        txtTrainLength[static_cast<std::size_t>(index)]->setText(
+            QString::number(trainAt(state, index).Length));
+    }
+}
+
+void TrainControlWindow::mousePressEvent(QMouseEvent* event) {
+    const int change = PressTrainCount(programState(), shiftStateOf(event->modifiers()));
+    if (change != 0) {
+        setHeightTwips(m_height + float(kRowPitch * change));
+    }
+}
+
+// Qt reports the second press of a quick pair as a double click; to the user it is a press.
+void TrainControlWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
 }
 
 void TrainControlWindow::closeEvent(QCloseEvent* event) {

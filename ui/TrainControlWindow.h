@@ -1,13 +1,21 @@
 #pragma once
 
+#include "sim/SharedState.h"
 #include "ui/StoredPlace.h"
 
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
-// The window of the trains' throttles, colours and lengths. Its outer Height, in twips,
-// decides how many train rows show.
+class QScrollBar;
+class QTimer;
+class ShapeBox;
+class TextBox;
+
+// The window of the trains' throttles, colours and lengths, one row a train. Its outer
+// Height, in twips, decides how many rows show; the rows outside it keep working. It owns
+// the trains' timers: each tick of a train's timer moves that train one step.
 class TrainControlWindow final : public QWidget {
     Q_OBJECT
 
@@ -20,14 +28,32 @@ public:
     float topTwips() const { return m_place->top(*this); }
     float heightTwips() const { return m_height; }
 
+    // The steps of train `index` on the track map's cells.
+    void MoveTrain(int index);
+    void HideTheWorm(int index);
+    void FeedTheWorm(int index, CellIndex newHeadPos);
+    void PaintTheWorm(int index);
+
 protected:
     // Closing this window ends the program the way Quit does.
     void closeEvent(QCloseEvent* event) override;
+    // A press on the window or on a row box: one train more, or with Shift one fewer.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void Load();
     void setHeightTwips(float height);
+    void updateThrottle(int index);
+    void clickColour(int index);
+    void pressLength(int index, int shiftState);
 
+    std::array<ShapeBox*, kTrainSlots> boxTrainControl{};
+    std::array<TextBox*, kTrainSlots> txtTrainColor{};
+    std::array<QScrollBar*, kTrainSlots> HScrollTrainSpeed{};
+    std::array<TextBox*, kTrainSlots> txtTrainSpeed{};
+    std::array<TextBox*, kTrainSlots> txtTrainLength{};
+    std::array<QTimer*, kTrainSlots> timerTrainSpeed{};
     std::optional<StoredPlace> m_place;
     float m_height = 0;
 };

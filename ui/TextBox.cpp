@@ -1,0 +1,46 @@
+#include "ui/TextBox.h"
+
+#include "ui/DesignUnits.h"
+#include "ui/ShiftState.h"
+
+#include <QMouseEvent>
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+    // A right press is a press like any other, not a request for an edit menu.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void TextBox::setBackColor(Colour colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, toQColor(colour));
+    setPalette(colours);
+}
+
+void TextBox::setForeColor(Colour colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, toQColor(colour));
+    setPalette(colours);
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    m_leftPressed = event->button() == Qt::LeftButton;
+    emit pressed(shiftStateOf(event->modifiers()));
+}
+
+// Qt reports the second press of a quick pair as a double click; to the user it is a press.
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    const bool click = m_leftPressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_leftPressed = false;
+    if (click) {
+        emit clicked();
+    }
+}

@@ -1,0 +1,30 @@
+#include "ui/X11KeyRepeat.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+
+// The XKB header names a structure field "explicit", which C++ reserves.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+bool requestWholeKeyRepeats() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr) {
+        return false;
+    }
+    xcb_connection_t* connection = x11->connection();
+    // Qt has already enabled XKB on its connection.
+    const auto cookie = xcb_xkb_per_client_flags(
+        connection, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
+        XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0);
+    xcb_xkb_per_client_flags_reply_t* reply =
+        xcb_xkb_per_client_flags_reply(connection, cookie, nullptr);
+    if (reply == nullptr) {
+        return false;
+    }
+    const bool granted = (reply->value & XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT) != 0;
+    std::free(reply);
+    return granted;
+}
