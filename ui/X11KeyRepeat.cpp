@@ -10,8 +10,11 @@
 #undef explicit
 
 bool requestWholeKeyRepeats() {
+    // Other platforms, the offscreen one among them, may offer the X11 interface without a
+    // connection of their own to the server.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
+    if (QGuiApplication::platformName() != QStringLiteral("xcb") || x11 == nullptr ||
+        x11->connection() == nullptr) {
         return false;
     }
     xcb_connection_t* connection = x11->connection();

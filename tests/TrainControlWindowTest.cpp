@@ -1,0 +1,330 @@
+#include "ui/TrainControlWindow.h"
+
+#include "ScratchSettings.h"
+#include "app/Startup.h"
+#include "sim/SharedState.h"
+#include "ui/TextBox.h"
+#include "ui/TrackMapWindow.h"
+#include "ui/Windows.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TrainControlWindowTest : public testing::Test {
+protected:
+    TrainControlWindowTest() {
+        testing::internal::CaptureStderr();
+        Main();
+        testing::internal::GetCapturedStderr();
+    }
+
+    ~TrainControlWindowTest() override {
+        unloadWindows();
+        programState() = SharedState{};
+    }
+
+    template <typename Control>
+    static Control& control(const char* name, int index) {
+        auto* found = frmTrainControl().findChild<Control*>(QString::fromLatin1(name) +
+                                                            QString::number(index));
+        if (found == nullptr) {
+            ADD_FAILURE() << name << index << " is missing";
+            std::abort();
+        }
+        return *found;
+    }
+    static QScrollBar& throttle(int i) { return control<QScrollBar>("HScrollTrainSpeed", i); }
+    static QTimer& timer(int i) { return control<QTimer>("timerTrainSpeed", i); }
+    static TextBox& speedBox(int i) { return control<TextBox>("txtTrainSpeed", i); }
+    static TextBox& lengthBox(int i) { return control<TextBox>("txtTrainLength", i); }
+    static TextBox& swatch(int i) { return control<TextBox>("txtTrainColor", i); }
+    static QWidget& rowBox(int i) { return control<QWidget>("boxTrainControl", i); }
+    static TrainRecord& train(int i) { return programState().TrainData[std::size_t(i)]; }
+
+    // The number of rows whose box lies wholly inside the window.
+    static int rowsShown() {
+        int rows = 0;
+        for (int i = 0; i < kTrainSlots; ++i) {
+            rows += frmTrainControl().rect().contains(rowBox(i).geometry()) ? 1 : 0;
+        }
+        return rows;
+    }
+
+    static QColor swatchColour(int i) { return swatch(i).palette().color(QPalette::Base); }
+    static QColor paletteColour(int colourIndex) {
+        const Colour c = programState().Palette[std::size_t(colourIndex)];
+        return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    }
+
+    // A point of the window's own background, left of the row boxes.
+    static void pressWindow(Qt::KeyboardModifiers modifiers,
+                            Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(&frmTrainControl(), button, modifiers, QPoint(3, 40));
+        QTest::mouseRelease(&frmTrainControl(), button, modifiers, QPoint(3, 40));
+    }
+
+    static void sendKey(QEvent::Type type, int key, bool autoRepeat = false) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+        QApplication::sendEvent(
+            QApplication::focusWidget() ? QApplication::focusWidget() : &frmTrainControl(), &event);
+    }
+
+    ScratchSettings settings;
+};
+
+TEST_F(TrainControlWindowTest, StartsWithEveryThrottleAtOneEveryTimerStoppedAndOneRowShown) {
+    EXPECT_EQ(rowsShown(), 1);
+    for (int i = 0; i < kTrainSlots; ++i) {
+        EXPECT_EQ(throttle(i).value(), 1);
+        EXPECT_EQ(throttle(i).minimum(), 0);
+        EXPECT_EQ(throttle(i).maximum(), 100);
+        EXPECT_FALSE(timer(i).isActive());
+        EXPECT_EQ(timer(i).timerType(), Qt::PreciseTimer);
+        EXPECT_EQ(speedBox(i).text(), "0");
+        EXPECT_EQ(lengthBox(i).text(), "5");
+        EXPECT_EQ(swatchColour(i), paletteColour(3 + i));
+        EXPECT_EQ(train(i).HeadPos, 501 + i);
+    }
+    EXPECT_EQ(frmTrainControl().windowTitle(), "Train Control");
+    QStringList headings;
+    for (const char* name : {"Label4", "Label5", "Label1", "Label3"}) {
+        headings << frmTrainControl().findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    EXPECT_EQ(headings, QStringList({"Color", "Throttle", "Speed", "Len"}));
+}
+
+TEST_F(TrainControlWindowTest, ShowsTheStoredSpeedsLengthsAndColoursNotTheThrottles) {
+    unloadWindows();
+    settings.writeFile("[Globals]\nSpeed0=40\nSpeed2=-3\nTrainLength1=501\nTrainColor0=26\n"
+                       "TrainCount=3\n[frmTrainControl]\nHeight=2560\n");
+    Main();
+    EXPECT_EQ(speedBox(0).text(), "40");
+    EXPECT_EQ(speedBox(1).text(), "0");
+    EXPECT_EQ(speedBox(2).text(), "-3");
+    EXPECT_EQ(lengthBox(1).text(), "501");
+    EXPECT_EQ(swatchColour(0), paletteColour(26));
+    EXPECT_EQ(throttle(0).value(), 1);
+    EXPECT_FALSE(timer(0).isActive());
+    EXPECT_EQ(rowsShown(), 3);
+}
+
+TEST_F(TrainControlWindowTest, TheThrottleSetsItsTrainsTimerAndSpeedBox) {
+    struct Case {
+        int value;
+        int interval; // 0: stopped
+    };
+    for (const Case c : {Case{0, 0}, Case{50, 501}, Case{100, 1}, Case{6, 941}, Case{1, 991},
+                         Case{99, 11}, Case{0, 0}}) {
+        throttle(1).setValue(c.value);
+        EXPECT_EQ(timer(1).isActive(), c.interval != 0) << c.value;
+        if (c.interval != 0) {
+            EXPECT_EQ(timer(1).interval(), c.interval) << c.value;
+        }
+        EXPECT_EQ(speedBox(1).text(), QString::number(c.value));
+    }
+    // Throttles are one a train.
+    EXPECT_FALSE(timer(0).isActive());
+    EXPECT_EQ(speedBox(0).text(), "0");
+    // The stored speed is shown, not changed.
+    EXPECT_EQ(train(1).Speed, 0);
+}
+
+TEST_F(TrainControlWindowTest, AThrottleArrowStepsByOneAndAClickInItsTrackByTen) {
+    QScrollBar& bar = throttle(0);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() - 3, bar.height() / 2));
+    EXPECT_EQ(bar.value(), 2);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() * 3 / 4, bar.height() / 2));
+    EXPECT_EQ(bar.value(), 12);
+    EXPECT_EQ(speedBox(0).text(), "12");
+    EXPECT_EQ(timer(0).interval(), 881);
+}
+
+TEST_F(TrainControlWindowTest, ATickedTimerMovesItsTrainOnTheTrackMap) {
+    throttle(2).setValue(100);
+    // Train 2 leaves node 503 on its first step.
+    EXPECT_TRUE(QTest::qWaitFor([] { return train(2).Body[1] != 0; }, 2000));
+    const CellIndex head = train(2).Body[0];
+    const auto slot = *cellSlot(head);
+    EXPECT_EQ(frmTrackMap().cells().colourAt(slot), programState().Palette[5]);
+    // Back to 0, the train stops where it stands, its body still painted.
+    throttle(2).setValue(0);
+    const TrainRecord stopped = train(2);
+    QTest::qWait(30);
+    EXPECT_EQ(train(2).HeadPos, stopped.HeadPos);
+    EXPECT_EQ(frmTrackMap().cells().colourAt(*cellSlot(stopped.Body[0])),
+              programState().Palette[5]);
+    EXPECT_EQ(train(0).Body[0], 0);
+}
+
+TEST_F(TrainControlWindowTest, AClickOnASwatchTakesTheNextColourRoundThePalette) {
+    train(0).ColorIndex = 25;
+    QTest::mouseClick(&swatch(0), Qt::LeftButton);
+    EXPECT_EQ(train(0).ColorIndex, 26);
+    EXPECT_EQ(swatchColour(0), paletteColour(26));
+    QTest::mouseClick(&swatch(0), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(train(0).ColorIndex, 0);
+    EXPECT_EQ(swatchColour(0), paletteColour(0));
+    // A right click is no click; a press on a swatch never reaches the window.
+    QTest::mouseClick(&swatch(0), Qt::RightButton);
+    EXPECT_EQ(train(0).ColorIndex, 0);
+    EXPECT_EQ(programState().TrainCount, 1);
+    EXPECT_EQ(train(1).ColorIndex, 4);
+}
+
+TEST_F(TrainControlWindowTest, ALengthPressAddsOneUnlessShiftAloneIsHeld) {
+    struct Case {
+        Qt::KeyboardModifiers modifiers;
+        Qt::MouseButton button;
+        int change;
+    };
+    const Case cases[] = {
+        {Qt::NoModifier, Qt::LeftButton, +1},
+        {Qt::ShiftModifier, Qt::LeftButton, -1},
+        {Qt::ShiftModifier, Qt::RightButton, -1},
+        {Qt::NoModifier, Qt::RightButton, +1},
+        {Qt::NoModifier, Qt::MiddleButton, +1},
+        {Qt::ControlModifier, Qt::LeftButton, +1},
+        {Qt::AltModifier, Qt::LeftButton, +1},
+        {Qt::ShiftModifier | Qt::ControlModifier, Qt::LeftButton, +1},
+        {Qt::ShiftModifier | Qt::AltModifier, Qt::LeftButton, +1},
+        {Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::LeftButton, +1},
+        // The keypad and Meta are no part of the shift state.
+        {Qt::ShiftModifier | Qt::MetaModifier, Qt::LeftButton, -1},
+    };
+    for (const Case& c : cases) {
+        const int before = train(1).Length;
+        QTest::mousePress(&lengthBox(1), c.button, c.modifiers);
+        QTest::mouseRelease(&lengthBox(1), c.button, c.modifiers);
+        EXPECT_EQ(train(1).Length, before + c.change) << int(c.modifiers) << " " << c.button;
+        EXPECT_EQ(lengthBox(1).text(), QString::number(train(1).Length));
+    }
+    EXPECT_EQ(programState().TrainCount, 1);
+}
+
+TEST_F(TrainControlWindowTest, ALengthStaysWithinNoCellsAndAFullBody) {
+    train(0).Length = 1;
+    QTest::mouseClick(&lengthBox(0), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(train(0).Length, 0);
+    EXPECT_EQ(lengthBox(0).text(), "0");
+    QTest::mouseClick(&lengthBox(0), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(train(0).Length, 0);
+    train(0).Length = 500;
+    QTest::mouseClick(&lengthBox(0), Qt::LeftButton);
+    EXPECT_EQ(train(0).Length, 501);
+    QTest::mouseClick(&lengthBox(0), Qt::LeftButton);
+    EXPECT_EQ(train(0).Length, 501);
+    EXPECT_EQ(lengthBox(0).text(), "501");
+    // Each press of a quick double press counts: Qt reports the second as a double click.
+    train(0).Length = 5;
+    QTest::mouseClick(&lengthBox(0), Qt::LeftButton);
+    QTest::mouseDClick(&lengthBox(0), Qt::LeftButton);
+    QTest::mouseRelease(&lengthBox(0), Qt::LeftButton);
+    EXPECT_EQ(train(0).Length, 7);
+}
+
+TEST_F(TrainControlWindowTest, APressOnTheWindowAddsATrainAndShiftRemovesOneWithTheHeight) {
+    struct Case {
+        Qt::KeyboardModifiers modifiers;
+        int count;
+        float height;
+    };
+    const Case cases[] = {
+        {Qt::ShiftModifier, 1, 1360}, // never below one train
+        {Qt::NoModifier, 2, 1960},    {Qt::ControlModifier, 2, 1960},
+        {Qt::AltModifier, 2, 1960},   {Qt::ShiftModifier | Qt::ControlModifier, 2, 1960},
+        {Qt::NoModifier, 3, 2560},    {Qt::NoModifier, 3, 2560}, // never above three
+        {Qt::ShiftModifier, 2, 1960}, {Qt::ShiftModifier, 1, 1360},
+    };
+    for (const Case& c : cases) {
+        pressWindow(c.modifiers);
+        EXPECT_EQ(programState().TrainCount, c.count) << int(c.modifiers);
+        EXPECT_EQ(frmTrainControl().heightTwips(), c.height);
+        EXPECT_EQ(rowsShown(), c.count);
+    }
+}
+
+TEST_F(TrainControlWindowTest, ARowBoxIsTheWindowButAHeadingIsNot) {
+    QTest::mouseClick(&frmTrainControl(), Qt::RightButton, {}, rowBox(0).geometry().center());
+    EXPECT_EQ(programState().TrainCount, 2);
+    QTest::mouseDClick(&frmTrainControl(), Qt::LeftButton, {}, QPoint(3, 40));
+    EXPECT_EQ(programState().TrainCount, 3);
+    auto* heading = frmTrainControl().findChild<QLabel*>(QStringLiteral("Label5"));
+    QTest::mouseClick(heading, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(programState().TrainCount, 3);
+}
+
+TEST_F(TrainControlWindowTest, ATrainLeftOutOfTheCountKeepsRunning) {
+    pressWindow(Qt::NoModifier);
+    throttle(1).setValue(50);
+    pressWindow(Qt::ShiftModifier);
+    EXPECT_EQ(programState().TrainCount, 1);
+    EXPECT_TRUE(timer(1).isActive());
+    EXPECT_EQ(timer(1).interval(), 501);
+    pressWindow(Qt::NoModifier);
+    EXPECT_EQ(throttle(1).value(), 50);
+}
+
+TEST_F(TrainControlWindowTest, KeysGoToTheHeldKeyCodeAndNeverMoveAFocusedThrottle) {
+    throttle(0).setFocus();
+    for (const auto& [key, code] :
+         {std::pair{Qt::Key_Left, 37}, std::pair{Qt::Key_Right, 39}, std::pair{Qt::Key_Up, 38},
+          std::pair{Qt::Key_Down, 40}, std::pair{Qt::Key_PageUp, 33}, std::pair{Qt::Key_End, 35},
+          std::pair{Qt::Key_Tab, 9}}) {
+        QTest::keyPress(&throttle(0), key);
+        EXPECT_EQ(programState().KeyDownCode, code);
+        QTest::keyRelease(&throttle(0), key);
+        EXPECT_EQ(programState().KeyDownCode, 0);
+    }
+    EXPECT_EQ(throttle(0).value(), 1);
+    EXPECT_EQ(frmTrainControl().focusWidget(), &throttle(0));
+}
+
+TEST_F(TrainControlWindowTest, AnyReleaseClearsTheCodeAndTheLastPressWins) {
+    throttle(0).setFocus();
+    sendKey(QEvent::KeyPress, Qt::Key_Left);
+    sendKey(QEvent::KeyPress, Qt::Key_Control);
+    EXPECT_EQ(programState().KeyDownCode, 17);
+    sendKey(QEvent::KeyRelease, Qt::Key_Control);
+    // Left is still held, but it acts again only at its next press.
+    EXPECT_EQ(programState().KeyDownCode, 0);
+}
+
+TEST_F(TrainControlWindowTest, AutoRepeatKeepsTheHeldKeySteady) {
+    throttle(0).setFocus();
+    sendKey(QEvent::KeyPress, Qt::Key_Right);
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        sendKey(QEvent::KeyRelease, Qt::Key_Right, true);
+        EXPECT_EQ(programState().KeyDownCode, 39);
+        sendKey(QEvent::KeyPress, Qt::Key_Right, true);
+        EXPECT_EQ(programState().KeyDownCode, 39);
+    }
+    EXPECT_EQ(throttle(0).value(), 1);
+    sendKey(QEvent::KeyRelease, Qt::Key_Right);
+    EXPECT_EQ(programState().KeyDownCode, 0);
+}
+
+TEST_F(TrainControlWindowTest, TheTabOrderRunsAsDesigned) {
+    QStringList order;
+    QWidget* widget = &throttle(0);
+    for (int step = 0; step < 12; ++step) {
+        order << widget->objectName();
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || widget->isWindow()) {
+            widget = widget->nextInFocusChain();
+        }
+    }
+    EXPECT_EQ(order, QStringList({"HScrollTrainSpeed0", "txtTrainSpeed0", "HScrollTrainSpeed1",
+                                  "txtTrainSpeed1", "txtTrainSpeed2", "HScrollTrainSpeed2",
+                                  "txtTrainColor2", "txtTrainColor1", "txtTrainColor0",
+                                  "txtTrainLength2", "txtTrainLength1", "txtTrainLength0"}));
+    EXPECT_EQ(frmTrainControl().focusWidget(), &throttle(0));
+}
+
+} // namespace
