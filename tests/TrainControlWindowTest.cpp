@@ -5,13 +5,13 @@
 #include "sim/SharedState.h"
 #include "ui/TextBox.h"
 #include "ui/TrackMapWindow.h"
+#include "ui/TrainTimer.h"
 #include "ui/Windows.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ protected:
         return *found;
     }
     static QScrollBar& throttle(int i) { return control<QScrollBar>("HScrollTrainSpeed", i); }
-    static QTimer& timer(int i) { return control<QTimer>("timerTrainSpeed", i); }
+    static TrainTimer& timer(int i) { return control<TrainTimer>("timerTrainSpeed", i); }
     static TextBox& speedBox(int i) { return control<TextBox>("txtTrainSpeed", i); }
     static TextBox& lengthBox(int i) { return control<TextBox>("txtTrainLength", i); }
     static TextBox& swatch(int i) { return control<TextBox>("txtTrainColor", i); }
@@ -86,7 +86,6 @@ TEST_F(TrainControlWindowTest, StartsWithEveryThrottleAtOneEveryTimerStoppedAndO
         EXPECT_EQ(throttle(i).minimum(), 0);
         EXPECT_EQ(throttle(i).maximum(), 100);
         EXPECT_FALSE(timer(i).isActive());
-        EXPECT_EQ(timer(i).timerType(), Qt::PreciseTimer);
         EXPECT_EQ(speedBox(i).text(), "0");
         EXPECT_EQ(lengthBox(i).text(), "5");
         EXPECT_EQ(swatchColour(i), paletteColour(3 + i));

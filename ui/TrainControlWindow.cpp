@@ -11,13 +11,13 @@
 #include "ui/ShiftState.h"
 #include "ui/TextBox.h"
 #include "ui/TrackMapWindow.h"
+#include "ui/TrainTimer.h"
 #include "ui/WindowDesign.h"
 #include "ui/Windows.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <cstdlib>
 
@@ -112,10 +112,9 @@ TrainControlWindow::TrainControlWindow() {
         connect(txtTrainLength[row], &TextBox::pressed, this,
                 [this, i](int shiftState) { pressLength(i, shiftState); });
 
-        QTimer* timer = new QTimer(this);
+        auto* timer = new TrainTimer(this);
         timer->setObjectName(controlName("timerTrainSpeed", i));
-        timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, i] { MoveTrain(i); });
+        connect(timer, &TrainTimer::step, this, [this, i] { MoveTrain(i); });
         timerTrainSpeed[row] = timer;
     }
 
@@ -173,13 +172,7 @@ void TrainControlWindow::PaintTheWorm(int index) {
 
 void TrainControlWindow::updateThrottle(int index) {
     const auto row = static_cast<std::size_t>(index);
-    const int interval = std::abs(SpeedToInterval(HScrollTrainSpeed[row]->value()));
-    // A timer with no interval would fire continuously: 0 stops the train instead.
-    if (interval == 0) {
-        timerTrainSpeed[row]->stop();
-    } else {
-        timerTrainSpeed[row]->start(interval);
-    }
+    timerTrainSpeed[row]->setInterval(std::abs(SpeedToInterval(HScrollTrainSpeed[row]->value())));
     txtTrainSpeed[row]->setText(QString::number(HScrollTrainSpeed[row]->value()));
 }
 

@@ -9,9 +9,9 @@
 #include <optional>
 
 class QScrollBar;
-class QTimer;
 class ShapeBox;
 class TextBox;
+class TrainTimer;
 
 // The window of the trains' throttles, colours and lengths, one row a train. Its outer
 // Height, in twips, decides how many rows show; the rows outside it keep working. It owns
@@ -53,7 +53,7 @@ private:
     std::array<QScrollBar*, kTrainSlots> HScrollTrainSpeed{};
     std::array<TextBox*, kTrainSlots> txtTrainSpeed{};
     std::array<TextBox*, kTrainSlots> txtTrainLength{};
-    std::array<QTimer*, kTrainSlots> timerTrainSpeed{};
+    std::array<TrainTimer*, kTrainSlots> timerTrainSpeed{};
     std::optional<StoredPlace> m_place;
     float m_height = 0;
 };
