@@ -72,14 +72,25 @@ TrainControlWindow::TrainControlWindow() {
     for (int i = 0; i < kTrainSlots; ++i) {
         const auto row = static_cast<std::size_t>(i);
         const int r = kRowPitch * i;
+        const auto newTextBox = [this, i](const char* name, QRect place) {
+            auto* box = new TextBox(this);
+            box->setObjectName(controlName(name, i));
+            box->setGeometry(place);
+            return box;
+        };
+        const auto newNumberBox = [&](const char* name, QRect place, Colour textColour) {
+            TextBox* box = newTextBox(name, place);
+            box->setFont(boldTahoma);
+            box->setAlignment(Qt::AlignCenter);
+            box->setForeColor(textColour);
+            return box;
+        };
 
         boxTrainControl[row] = new ShapeBox(kRowBox, std::nullopt, this);
         boxTrainControl[row]->setObjectName(controlName("boxTrainControl", i));
         boxTrainControl[row]->setGeometry(twipsRect(135, 400 + r, 3750, 500));
 
-        txtTrainColor[row] = new TextBox(this);
-        txtTrainColor[row]->setObjectName(controlName("txtTrainColor", i));
-        txtTrainColor[row]->setGeometry(twipsRect(240, 500 + r, 300, 300));
+        txtTrainColor[row] = newTextBox("txtTrainColor", twipsRect(240, 500 + r, 300, 300));
         connect(txtTrainColor[row], &TextBox::clicked, this, [this, i] { clickColour(i); });
 
         QScrollBar* throttle = new QScrollBar(Qt::Horizontal, this);
@@ -96,19 +107,10 @@ TrainControlWindow::TrainControlWindow() {
         connect(throttle, &QScrollBar::valueChanged, this, [this, i] { updateThrottle(i); });
         HScrollTrainSpeed[row] = throttle;
 
-        txtTrainSpeed[row] = new TextBox(this);
-        txtTrainSpeed[row]->setObjectName(controlName("txtTrainSpeed", i));
-        txtTrainSpeed[row]->setGeometry(twipsRect(2685, 500 + r, 500, 300));
-        txtTrainSpeed[row]->setFont(boldTahoma);
-        txtTrainSpeed[row]->setAlignment(Qt::AlignCenter);
-        txtTrainSpeed[row]->setForeColor(kSpeedText);
-
-        txtTrainLength[row] = new TextBox(this);
-        txtTrainLength[row]->setObjectName(controlName("txtTrainLength", i));
-        txtTrainLength[row]->setGeometry(twipsRect(i == 0 ? 3375 : 3360, 500 + r, 360, 300));
-        txtTrainLength[row]->setFont(boldTahoma);
-        txtTrainLength[row]->setAlignment(Qt::AlignCenter);
-        txtTrainLength[row]->setForeColor(kLengthText);
+        txtTrainSpeed[row] =
+            newNumberBox("txtTrainSpeed", twipsRect(2685, 500 + r, 500, 300), kSpeedText);
+        txtTrainLength[row] = newNumberBox(
+            "txtTrainLength", twipsRect(i == 0 ? 3375 : 3360, 500 + r, 360, 300), kLengthText);
         connect(txtTrainLength[row], &TextBox::pressed, this,
                 [this, i](int shiftState) { pressLength(i, shiftState); });
 
