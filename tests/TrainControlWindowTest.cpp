@@ -309,6 +309,17 @@ TEST_F(TrainControlWindowTest, AutoRepeatKeepsTheHeldKeySteady) {
     EXPECT_EQ(programState().KeyDownCode, 0);
 }
 
+TEST_F(TrainControlWindowTest, AKeyHeldWhenTheProgramLosesTheKeyboardCountsAsReleased) {
+    throttle(0).setFocus();
+    sendKey(QEvent::KeyPress, Qt::Key_Left);
+    QApplicationStateChangeEvent active(Qt::ApplicationActive);
+    QApplication::sendEvent(qApp, &active);
+    EXPECT_EQ(programState().KeyDownCode, 37);
+    QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+    QApplication::sendEvent(qApp, &inactive);
+    EXPECT_EQ(programState().KeyDownCode, 0);
+}
+
 TEST_F(TrainControlWindowTest, TheTabOrderRunsAsDesigned) {
     QStringList order;
     QWidget* widget = &throttle(0);

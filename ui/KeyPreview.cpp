@@ -25,6 +25,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
+        if (type == QEvent::ApplicationStateChange) {
+            letGoWhenTheKeyboardGoes(*static_cast<QApplicationStateChangeEvent*>(event));
+            return false;
+        }
         if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
             return false;
         }
@@ -39,6 +43,14 @@ protected:
     }
 
 private:
+    // A key released while another program has the keyboard sends this one no release: the
+    // key counts as let go when the keyboard goes, or it would steer the trains for ever.
+    static void letGoWhenTheKeyboardGoes(const QApplicationStateChangeEvent& change) {
+        if (change.applicationState() != Qt::ApplicationActive) {
+            programState().KeyDownCode = kNoKey;
+        }
+    }
+
     bool previews(const QWidget& window) const {
         return std::any_of(m_windows.begin(), m_windows.end(),
                            [&window](const QPointer<QWidget>& w) { return w == &window; });
