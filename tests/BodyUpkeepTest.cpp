@@ -1,7 +1,7 @@
 #include "sim/BodyUpkeep.h"
 
+#include "PaintedState.h"
 #include "RecordingCells.h"
-#include "app/Palette.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +19,6 @@ namespace {
 constexpr int kTrain = 1;
 
 constexpr Colour kTrackGrey = 0x808080;
-
-SharedState paintedState() {
-    SharedState state;
-    state.Palette = BuildPalette();
-    state.TrackColor = kWhite;
-    return state;
-}
 
 // One step as the movement makes it, with the new head given.
 void step(SharedState& state, CellDisplay& cells, int index, CellIndex head) {

@@ -1,7 +1,7 @@
 #include "sim/Movement.h"
 
+#include "PaintedState.h"
 #include "RecordingCells.h"
-#include "app/Palette.h"
 #include "track/TrackCells.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +17,6 @@
 #include <vector>
 
 namespace {
-
-SharedState paintedState() {
-    SharedState state;
-    state.Palette = BuildPalette();
-    state.TrackColor = kWhite;
-    return state;
-}
 
 // Where a train stands and where it is bound: head, next node, first and last cell of its run.
 using Position = std::array<CellIndex, 4>;
