@@ -2,7 +2,27 @@
 
 #include "app/Fatal.h"
 
+#include <algorithm>
 #include <string>
+
+namespace {
+
+void checkTrainIndex(int index) {
+    if (index < 0 || index >= kTrainSlots) {
+        stopWithError("there is no train " + std::to_string(index));
+    }
+}
+
+std::size_t bodyLength(const SharedState& state, int index) {
+    const std::int32_t length = trainAt(state, index).Length;
+    if (length > kBodyCapacity) {
+        stopWithError("train " + std::to_string(index) + " has length " + std::to_string(length) +
+                      ", more than its body holds");
+    }
+    return static_cast<std::size_t>(std::max(0, length));
+}
+
+} // namespace
 
 SharedState& programState() {
     static SharedState state;
@@ -10,8 +30,28 @@ SharedState& programState() {
 }
 
 TrainRecord& trainAt(SharedState& state, int index) {
-    if (index < 0 || index >= kTrainSlots) {
-        stopWithError("there is no train " + std::to_string(index));
-    }
+    checkTrainIndex(index);
     return state.TrainData[static_cast<std::size_t>(index)];
+}
+
+const TrainRecord& trainAt(const SharedState& state, int index) {
+    checkTrainIndex(index);
+    return state.TrainData[static_cast<std::size_t>(index)];
+}
+
+std::span<CellIndex> bodyOf(SharedState& state, int index) {
+    return std::span(trainAt(state, index).Body).first(bodyLength(state, index));
+}
+
+std::span<const CellIndex> bodyOf(const SharedState& state, int index) {
+    return std::span(trainAt(state, index).Body).first(bodyLength(state, index));
+}
+
+Colour trainColour(const SharedState& state, int index) {
+    const std::int32_t colourIndex = trainAt(state, index).ColorIndex;
+    if (colourIndex < 0 || colourIndex >= kPaletteSize) {
+        stopWithError("train " + std::to_string(index) + " has colour index " +
+                      std::to_string(colourIndex) + ", outside the palette");
+    }
+    return state.Palette[static_cast<std::size_t>(colourIndex)];
 }

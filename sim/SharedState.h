@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 inline constexpr int kTrainSlots = 3;     // TrainData(0..2)
 inline constexpr int kBodyCapacity = 501; // Body(0..500)
@@ -42,3 +43,14 @@ SharedState& programState();
 
 // The record of train `index`; an index outside 0..2 stops the program with a message.
 TrainRecord& trainAt(SharedState& state, int index);
+const TrainRecord& trainAt(const SharedState& state, int index);
+
+// Body[0]..Body[Length - 1] of train `index`: none for a length of 0 or less. Lengths are kept
+// within the body where they change, so a longer one means the state is corrupt: it stops the
+// program with a message.
+std::span<CellIndex> bodyOf(SharedState& state, int index);
+std::span<const CellIndex> bodyOf(const SharedState& state, int index);
+
+// The palette colour of train `index`. A colour index outside the palette stops the program
+// with a message.
+Colour trainColour(const SharedState& state, int index);

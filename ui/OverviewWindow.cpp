@@ -1,12 +1,80 @@
 #include "ui/OverviewWindow.h"
 
+#include "sim/BodyList.h"
+#include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
 #include "ui/KeyPreview.h"
+#include "ui/TextBox.h"
 #include "ui/WindowDesign.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr Colour kBackground = 0x80C0FF; // red 255, green 192, blue 128
+constexpr int kRefreshInterval = 100;    // ms
+constexpr int kFirstRowTop = 540;
+constexpr int kRowPitch = 360;
+constexpr int kRowHeight = 285;
+
+struct Heading {
+    const char* name;
+    const char* caption;
+    int left;
+    int width;
+};
+
+constexpr std::array<Heading, 5> kHeadings = {{
+    {"Label2", "Speed", 480, 600},
+    {"Label3", "Pos", 1080, 480},
+    {"Label4", "Clr", 1560, 285},
+    {"Label5", "Len", 1800, 600},
+    {"Label9", "Worm", 2390, 4000},
+}};
+
+constexpr std::array<const char*, kTrainSlots> kRowLabelNames = {"Label6", "Label7", "Label8"};
+
+int rowTop(int index) {
+    return kFirstRowTop + kRowPitch * index;
+}
+
+QLabel* newLabel(QWidget* window, const char* name, const QString& caption, QRect place,
+                 const QFont& font, Qt::Alignment alignment) {
+    auto* label = new QLabel(caption, window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
+TextBox* newTextBox(QWidget* window, const QString& name, QRect place, const QFont& font,
+                    Qt::Alignment alignment) {
+    auto* box = new TextBox(window);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setFont(font);
+    box->setAlignment(alignment);
+    return box;
+}
+
+// Rewrites a box only when its text changes, and shows the text from its start: a long body
+// list keeps its head in view, and a steady field keeps a selection the user made in it.
+void showText(QLineEdit& box, const QString& text) {
+    if (box.text() != text) {
+        box.setText(text);
+        box.setCursorPosition(0);
+    }
+}
+
+void showText(QLineEdit& box, std::int32_t number) {
+    showText(box, QString::number(number));
+}
 
 } // namespace
 
@@ -14,6 +82,68 @@ OverviewWindow::OverviewWindow() {
     applyWindowDesign(*this, QStringLiteral("frmOverview"), tr("Overview"), kBackground);
     installKeyPreview(*this);
     setFixedSize(twipsRect(0, 0, 6600, 2355).size());
+
+    const QFont headingFont = designFont(QStringLiteral("Small Fonts"), 6.75, true);
+    const QFont wormFont = designFont(QStringLiteral("Small Fonts"), 6.75);
+    const QFont rowFont = designFont(QStringLiteral("Tahoma"), 8.25, true);
+
+    for (const Heading& heading : kHeadings) {
+        newLabel(this, heading.name, tr(heading.caption),
+                 twipsRect(heading.left, 300, heading.width, 255), headingFont,
+                 Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    for (int i = 0; i < kTrainSlots; ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        const int top = rowTop(i);
+        const auto rowBox = [&](const char* name, int left, int width, const QFont& font,
+                                Qt::Alignment alignment) {
+            return newTextBox(this, QString::fromLatin1(name) + QString::number(i),
+                              twipsRect(left, top, width, kRowHeight), font, alignment);
+        };
+        newLabel(this, kRowLabelNames[row], QString::number(i), twipsRect(180, top, 300, 405),
+                 rowFont, Qt::AlignHCenter | Qt::AlignTop);
+        txtTrainSpeed[row] = rowBox("txtTrainSpeed", 540, 500, rowFont, Qt::AlignCenter);
+        txtTrainPosition[row] = rowBox("txtTrainPosition", 1020, 500, rowFont, Qt::AlignCenter);
+        txtTrainColor[row] = rowBox("txtTrainColor", 1500, 320, rowFont, Qt::AlignCenter);
+        txtTrainLength[row] = rowBox("txtTrainLength", 1800, 600, rowFont, Qt::AlignCenter);
+        txtWorm[row] = rowBox("txtWorm", 2390, 4000, wormFont, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    const QRect countLabelPlace = twipsRect(420, 1800, 915, 255);
+    const QString countCaption = tr("TrainCount");
+    newLabel(this, "Label1", countCaption, countLabelPlace,
+             fittingFont(font(), countCaption, countLabelPlace.width()),
+             Qt::AlignRight | Qt::AlignTop);
+    txtTrainCount =
+        newTextBox(this, QStringLiteral("txtTrainCount"), twipsRect(1440, 1740, 495, 375),
+                   designFont(QStringLiteral("Tahoma"), 9, true), Qt::AlignCenter);
+
+    cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(twipsRect(2340, 1800, 800, 300));
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
+
+    txtKeyDown = newTextBox(this, QStringLiteral("txtKeyDown"), twipsRect(4200, 1740, 1095, 435),
+                            font(), Qt::AlignLeft | Qt::AlignVCenter);
+
+    std::vector<QWidget*> tabOrder = {txtTrainCount};
+    for (const auto& column : {txtTrainPosition, txtTrainSpeed, txtTrainColor, txtTrainLength}) {
+        tabOrder.insert(tabOrder.end(), column.begin(), column.end());
+    }
+    tabOrder.push_back(cmdClose);
+    tabOrder.insert(tabOrder.end(), txtWorm.begin(), txtWorm.end());
+    tabOrder.push_back(txtKeyDown);
+    for (std::size_t k = 1; k < tabOrder.size(); ++k) {
+        setTabOrder(tabOrder[k - 1], tabOrder[k]);
+    }
+    txtTrainCount->setFocus();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &OverviewWindow::refresh);
+    Timer1->start(kRefreshInterval);
+
     Load();
 }
 
@@ -21,4 +151,21 @@ void OverviewWindow::Load() {
     SettingsStore store;
     m_place.emplace(store, kOverviewPlace);
     m_place->moveWindow(*this);
+    // The fields show the state from the start, not only from the first tick.
+    refresh();
+}
+
+void OverviewWindow::refresh() {
+    const SharedState& state = programState();
+    showText(*txtKeyDown, state.KeyDownCode);
+    showText(*txtTrainCount, state.TrainCount);
+    for (int i = 0; i < kTrainSlots; ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        const TrainRecord& train = trainAt(state, i);
+        showText(*txtTrainSpeed[row], train.Speed);
+        showText(*txtTrainPosition[row], train.HeadPos);
+        showText(*txtTrainColor[row], train.ColorIndex);
+        showText(*txtTrainLength[row], train.Length);
+        showText(*txtWorm[row], QString::fromStdString(BodyList(state, i)));
+    }
 }

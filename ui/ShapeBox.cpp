@@ -10,6 +10,13 @@ ShapeBox::ShapeBox(Colour fill, std::optional<Colour> border, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ShapeBox::setFillColour(Colour fill) {
+    if (fill != m_fill) {
+        m_fill = fill;
+        update();
+    }
+}
+
 void ShapeBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(m_fill));

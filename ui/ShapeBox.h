@@ -12,6 +12,8 @@ class ShapeBox final : public QWidget {
 public:
     ShapeBox(Colour fill, std::optional<Colour> border, QWidget* parent);
 
+    void setFillColour(Colour fill);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -9,6 +9,7 @@
 
 class QPushButton;
 class QTextEdit;
+class QTimer;
 class ShapeBox;
 class TrackView;
 
@@ -27,12 +28,17 @@ public:
     float leftTwips() const { return m_place->left(*this); }
     float topTwips() const { return m_place->top(*this); }
 
+    // One tick of the key poll: a held Ctrl selects the next train, a held Up or Down moves
+    // the controlled train's throttle by 5.
+    void pollHeldKey();
+
 protected:
     // Closing the main window ends the program the way Quit does.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Load();
+    void showOverview();
 
     TrackCells m_cells;
     TrackView* m_trackView;
@@ -40,5 +46,6 @@ private:
     QPushButton* cmdOverview;
     QTextEdit* Text1;
     ShapeBox* shapeTrainControlled;
+    QTimer* timerControlChange;
     std::optional<StoredPlace> m_place;
 };

@@ -1,5 +1,6 @@
 #include "ui/TrainControlWindow.h"
 
+#include "app/Fatal.h"
 #include "app/Shutdown.h"
 #include "sim/BodyUpkeep.h"
 #include "sim/Movement.h"
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -50,6 +52,13 @@ constexpr std::array<Heading, 4> kHeadings = {{
 
 QString controlName(const char* name, int index) {
     return QString::fromLatin1(name) + QString::number(index);
+}
+
+std::size_t throttleRow(int index) {
+    if (index < 0 || index >= kTrainSlots) {
+        stopWithError("there is no throttle " + std::to_string(index));
+    }
+    return static_cast<std::size_t>(index);
 }
 
 } // namespace
@@ -144,7 +153,7 @@ void TrainControlWindow::Load() {
     const SharedState& state = programState();
     for (std::size_t i = 0; i < kTrainSlots; ++i) {
         const TrainRecord& train = state.TrainData[i];
-        txtTrainColor[i]->setBackColor(state.Palette[static_cast<std::size_t>(train.ColorIndex)]);
+        txtTrainColor[i]->setBackColor(trainColour(state, static_cast<int>(i)));
         txtTrainSpeed[i]->setText(QString::number(train.Speed));
         txtTrainLength[i]->setText(QString::number(train.Length));
     }
@@ -172,6 +181,18 @@ void TrainControlWindow::PaintTheWorm(int index) {
     ::PaintTheWorm(programState(), frmTrackMap().cells(), index);
 }
 
+int TrainControlWindow::throttleValue(int index) const {
+    return HScrollTrainSpeed[throttleRow(index)]->value();
+}
+
+void TrainControlWindow::setThrottleValue(int index, int value) {
+    if (value < kThrottleMin || value > kThrottleMax) {
+        stopWithError("throttle value " + std::to_string(value) + " is outside " +
+                      std::to_string(kThrottleMin) + ".." + std::to_string(kThrottleMax));
+    }
+    HScrollTrainSpeed[throttleRow(index)]->setValue(value);
+}
+
 void TrainControlWindow::updateThrottle(int index) {
     const auto row = static_cast<std::size_t>(index);
     timerTrainSpeed[row]->setInterval(std::abs(SpeedToInterval(HScrollTrainSpeed[row]->value())));
@@ -181,8 +202,7 @@ void TrainControlWindow::updateThrottle(int index) {
 void TrainControlWindow::clickColour(int index) {
     SharedState& state = programState();
     SelectNextColour(state, index);
-    const auto colourIndex = static_cast<std::size_t>(trainAt(state, index).ColorIndex);
-    txtTrainColor[static_cast<std::size_t>(index)]->setBackColor(state.Palette[colourIndex]);
+    txtTrainColor[static_cast<std::size_t>(index)]->setBackColor(trainColour(state, index));
 }
 
 void TrainControlWindow::pressLength(int index, int shiftState) {

@@ -28,6 +28,11 @@ public:
     float topTwips() const { return m_place->top(*this); }
     float heightTwips() const { return m_height; }
 
+    // The Value of train `index`'s throttle. Setting it moves the throttle as the user would:
+    // the train's timer and speed box follow.
+    int throttleValue(int index) const;
+    void setThrottleValue(int index, int value);
+
     // The steps of train `index` on the track map's cells.
     void MoveTrain(int index);
     void HideTheWorm(int index);
