@@ -1,7 +1,6 @@
 #include "ui/TrainControlWindow.h"
 
-#include "ScratchSettings.h"
-#include "app/Startup.h"
+#include "StartedProgram.h"
 #include "sim/SharedState.h"
 #include "ui/TextBox.h"
 #include "ui/TrackMapWindow.h"
@@ -17,28 +16,12 @@
 
 namespace {
 
-class TrainControlWindowTest : public testing::Test {
+class TrainControlWindowTest : public StartedProgram {
 protected:
-    TrainControlWindowTest() {
-        testing::internal::CaptureStderr();
-        Main();
-        testing::internal::GetCapturedStderr();
-    }
-
-    ~TrainControlWindowTest() override {
-        unloadWindows();
-        programState() = SharedState{};
-    }
-
     template <typename Control>
     static Control& control(const char* name, int index) {
-        auto* found = frmTrainControl().findChild<Control*>(QString::fromLatin1(name) +
-                                                            QString::number(index));
-        if (found == nullptr) {
-            ADD_FAILURE() << name << index << " is missing";
-            std::abort();
-        }
-        return *found;
+        return StartedProgram::control<Control>(frmTrainControl(),
+                                                QString::fromLatin1(name) + QString::number(index));
     }
     static QScrollBar& throttle(int i) { return control<QScrollBar>("HScrollTrainSpeed", i); }
     static TrainTimer& timer(int i) { return control<TrainTimer>("timerTrainSpeed", i); }
@@ -46,7 +29,6 @@ protected:
     static TextBox& lengthBox(int i) { return control<TextBox>("txtTrainLength", i); }
     static TextBox& swatch(int i) { return control<TextBox>("txtTrainColor", i); }
     static QWidget& rowBox(int i) { return control<QWidget>("boxTrainControl", i); }
-    static TrainRecord& train(int i) { return programState().TrainData[std::size_t(i)]; }
 
     // The number of rows whose box lies wholly inside the window.
     static int rowsShown() {
@@ -75,8 +57,6 @@ protected:
         QApplication::sendEvent(
             QApplication::focusWidget() ? QApplication::focusWidget() : &frmTrainControl(), &event);
     }
-
-    ScratchSettings settings;
 };
 
 TEST_F(TrainControlWindowTest, StartsWithEveryThrottleAtOneEveryTimerStoppedAndOneRowShown) {
@@ -100,10 +80,8 @@ TEST_F(TrainControlWindowTest, StartsWithEveryThrottleAtOneEveryTimerStoppedAndO
 }
 
 TEST_F(TrainControlWindowTest, ShowsTheStoredSpeedsLengthsAndColoursNotTheThrottles) {
-    unloadWindows();
-    settings.writeFile("[Globals]\nSpeed0=40\nSpeed2=-3\nTrainLength1=501\nTrainColor0=26\n"
-                       "TrainCount=3\n[frmTrainControl]\nHeight=2560\n");
-    Main();
+    restartWith("[Globals]\nSpeed0=40\nSpeed2=-3\nTrainLength1=501\nTrainColor0=26\n"
+                "TrainCount=3\n[frmTrainControl]\nHeight=2560\n");
     EXPECT_EQ(speedBox(0).text(), "40");
     EXPECT_EQ(speedBox(1).text(), "0");
     EXPECT_EQ(speedBox(2).text(), "-3");

@@ -1,0 +1,213 @@
+#include "StartedProgram.h"
+#include "sim/TrainControls.h"
+#include "ui/DesignUnits.h"
+#include "ui/TextBox.h"
+#include "ui/TrackMapWindow.h"
+#include "ui/TrainControlWindow.h"
+#include "ui/TrainTimer.h"
+
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+class KeyPollTest : public StartedProgram {
+protected:
+    static QString nameOf(const char* name, int index) {
+        return QString::fromLatin1(name) + QString::number(index);
+    }
+    static QScrollBar& throttle(int i) {
+        return control<QScrollBar>(frmTrainControl(), nameOf("HScrollTrainSpeed", i));
+    }
+    static TrainTimer& timer(int i) {
+        return control<TrainTimer>(frmTrainControl(), nameOf("timerTrainSpeed", i));
+    }
+    static TextBox& speedBox(int i) {
+        return control<TextBox>(frmTrainControl(), nameOf("txtTrainSpeed", i));
+    }
+
+    // Keys as the user gives them, with the track map in front.
+    static void press(Qt::Key key) { QTest::keyPress(&frmTrackMap(), key); }
+    static void release(Qt::Key key) { QTest::keyRelease(&frmTrackMap(), key); }
+
+    static void poll(int times = 1) {
+        for (int tick = 0; tick < times; ++tick) {
+            frmTrackMap().pollHeldKey();
+        }
+    }
+
+    static QColor markerColour() {
+        auto& marker = control<QWidget>(frmTrackMap(), QStringLiteral("shapeTrainControlled"));
+        return marker.grab().toImage().pixelColor(marker.rect().center());
+    }
+    static QColor paletteColour(int colourIndex) {
+        return toQColor(programState().Palette[std::size_t(colourIndex)]);
+    }
+
+    // Presses on the train control window's background: one train more each.
+    static void addTrains(int count) {
+        for (int k = 0; k < count; ++k) {
+            QTest::mouseClick(&frmTrainControl(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 40));
+        }
+    }
+    static void removeTrains(int count) {
+        for (int k = 0; k < count; ++k) {
+            QTest::mouseClick(&frmTrainControl(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 40));
+        }
+    }
+};
+
+TEST_F(KeyPollTest, UpAndDownMoveTheControlledThrottleByFiveWithinItsRange) {
+    struct Case {
+        Qt::Key key;
+        int from;
+        int to;
+    };
+    for (const auto& [key, from, to] :
+         {Case{Qt::Key_Up, 1, 6}, Case{Qt::Key_Up, 50, 55}, Case{Qt::Key_Up, 97, 100},
+          Case{Qt::Key_Up, 100, 100}, Case{Qt::Key_Down, 50, 45}, Case{Qt::Key_Down, 3, 0},
+          Case{Qt::Key_Down, 1, 0}, Case{Qt::Key_Down, 0, 0}}) {
+        SCOPED_TRACE(testing::Message() << (key == Qt::Key_Up ? "Up" : "Down") << " from " << from);
+        throttle(0).setValue(from);
+        press(key);
+        poll();
+        release(key);
+        EXPECT_EQ(throttle(0).value(), to);
+        // The throttle's own handling follows, as after a move by the user.
+        EXPECT_EQ(timer(0).interval(), SpeedToInterval(to));
+        EXPECT_EQ(timer(0).isActive(), to > 0);
+        EXPECT_EQ(speedBox(0).text(), QString::number(to));
+        EXPECT_EQ(throttle(1).value(), 1);
+        EXPECT_EQ(throttle(2).value(), 1);
+    }
+}
+
+TEST_F(KeyPollTest, AHeldUpActsOnEveryPollAndReachesFullThrottleOnTheTwentieth) {
+    press(Qt::Key_Up);
+    poll(19);
+    EXPECT_EQ(throttle(0).value(), 96);
+    poll();
+    EXPECT_EQ(throttle(0).value(), 100);
+    EXPECT_EQ(timer(0).interval(), 1);
+    poll(3);
+    EXPECT_EQ(throttle(0).value(), 100);
+    press(Qt::Key_Down);
+    poll(2);
+    EXPECT_EQ(throttle(0).value(), 90);
+}
+
+TEST_F(KeyPollTest, NoOtherKeyActsOnThePoll) {
+    addTrains(2);
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Shift, Qt::Key_Alt,
+                              Qt::Key_Space, Qt::Key_A, Qt::Key_PageUp}) {
+        press(key);
+        poll(3);
+        release(key);
+    }
+    poll();
+    for (int i = 0; i < kTrainSlots; ++i) {
+        EXPECT_EQ(throttle(i).value(), 1);
+    }
+    EXPECT_EQ(programState().ControlledTrain, 0);
+    EXPECT_EQ(markerColour(), QColor(Qt::white));
+}
+
+TEST_F(KeyPollTest, CtrlWithOneTrainKeepsTrainZeroAndGivesTheMarkerItsColour) {
+    EXPECT_EQ(markerColour(), QColor(Qt::white));
+    press(Qt::Key_Control);
+    poll();
+    EXPECT_EQ(programState().ControlledTrain, 0);
+    EXPECT_EQ(markerColour(), paletteColour(3));
+    poll(4);
+    EXPECT_EQ(programState().ControlledTrain, 0);
+}
+
+TEST_F(KeyPollTest, AHeldCtrlCyclesThroughTheTrainsInUseAndTheMarkerFollows) {
+    addTrains(2);
+    press(Qt::Key_Control);
+    std::vector<int> controlled;
+    std::vector<QColor> markers;
+    for (int tick = 0; tick < 4; ++tick) {
+        poll();
+        controlled.push_back(programState().ControlledTrain);
+        markers.push_back(markerColour());
+    }
+    EXPECT_EQ(controlled, (std::vector<int>{1, 2, 0, 1}));
+    EXPECT_EQ(markers, (std::vector<QColor>{paletteColour(4), paletteColour(5), paletteColour(3),
+                                            paletteColour(4)}));
+    // Up now drives train 1 alone.
+    press(Qt::Key_Up);
+    poll();
+    EXPECT_EQ(throttle(1).value(), 6);
+    EXPECT_EQ(throttle(0).value(), 1);
+}
+
+TEST_F(KeyPollTest, TheMarkerKeepsItsColourUntilTheNextCtrl) {
+    press(Qt::Key_Control);
+    poll();
+    release(Qt::Key_Control);
+    QTest::mouseClick(&control<TextBox>(frmTrainControl(), nameOf("txtTrainColor", 0)),
+                      Qt::LeftButton);
+    EXPECT_EQ(train(0).ColorIndex, 4);
+    poll();
+    EXPECT_EQ(markerColour(), paletteColour(3));
+    press(Qt::Key_Control);
+    poll();
+    EXPECT_EQ(markerColour(), paletteColour(4));
+}
+
+TEST_F(KeyPollTest, UpDrivesAControlledTrainLeftAboveTheCountUntilTheNextCtrl) {
+    addTrains(2);
+    press(Qt::Key_Control);
+    poll(2);
+    release(Qt::Key_Control);
+    ASSERT_EQ(programState().ControlledTrain, 2);
+    removeTrains(2);
+    ASSERT_EQ(programState().TrainCount, 1);
+
+    press(Qt::Key_Up);
+    poll();
+    release(Qt::Key_Up);
+    EXPECT_EQ(throttle(2).value(), 6);
+    EXPECT_EQ(throttle(0).value(), 1);
+
+    press(Qt::Key_Control);
+    poll();
+    EXPECT_EQ(programState().ControlledTrain, 0);
+}
+
+TEST_F(KeyPollTest, AKeyPressedAndReleasedBetweenTwoPollsHasNoEffect) {
+    addTrains(1);
+    for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Control}) {
+        poll();
+        press(key);
+        release(key);
+        poll();
+    }
+    EXPECT_EQ(throttle(0).value(), 1);
+    EXPECT_EQ(programState().ControlledTrain, 0);
+    EXPECT_EQ(markerColour(), QColor(Qt::white));
+}
+
+TEST_F(KeyPollTest, HoldingUpStartsTrainZeroThroughTheRealPoll) {
+    const auto& poller = control<QTimer>(frmTrackMap(), QStringLiteral("timerControlChange"));
+    EXPECT_TRUE(poller.isActive());
+    EXPECT_EQ(poller.interval(), 100);
+
+    press(Qt::Key_Up);
+    EXPECT_TRUE(QTest::qWaitFor([] { return throttle(0).value() >= 11; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return train(0).Body[0] != 0; }, 3000));
+    release(Qt::Key_Up);
+    const int reached = throttle(0).value();
+    QTest::qWait(250);
+    EXPECT_EQ(throttle(0).value(), reached);
+    EXPECT_EQ(train(1).Body[0], 0);
+}
+
+} // namespace
