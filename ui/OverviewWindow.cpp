@@ -3,6 +3,7 @@
 #include "sim/BodyList.h"
 #include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
+#include "ui/Headings.h"
 #include "ui/KeyPreview.h"
 #include "ui/TextBox.h"
 #include "ui/WindowDesign.h"
@@ -21,13 +22,6 @@ constexpr int kRefreshInterval = 100;    // ms
 constexpr int kFirstRowTop = 540;
 constexpr int kRowPitch = 360;
 constexpr int kRowHeight = 285;
-
-struct Heading {
-    const char* name;
-    const char* caption;
-    int left;
-    int width;
-};
 
 constexpr std::array<Heading, 5> kHeadings = {{
     {"Label2", "Speed", 480, 600},
@@ -87,11 +81,7 @@ OverviewWindow::OverviewWindow() {
     const QFont wormFont = designFont(QStringLiteral("Small Fonts"), 6.75);
     const QFont rowFont = designFont(QStringLiteral("Tahoma"), 8.25, true);
 
-    for (const Heading& heading : kHeadings) {
-        newLabel(this, heading.name, tr(heading.caption),
-                 twipsRect(heading.left, 300, heading.width, 255), headingFont,
-                 Qt::AlignLeft | Qt::AlignTop);
-    }
+    addHeadings(*this, kHeadings, 300, 255, headingFont, Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < kTrainSlots; ++i) {
         const auto row = static_cast<std::size_t>(i);

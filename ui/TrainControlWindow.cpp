@@ -7,6 +7,7 @@
 #include "sim/TrainControls.h"
 #include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
+#include "ui/Headings.h"
 #include "ui/KeyPreview.h"
 #include "ui/ShapeBox.h"
 #include "ui/ShiftState.h"
@@ -17,7 +18,6 @@
 #include "ui/Windows.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QScrollBar>
 
 #include <cstdlib>
@@ -35,13 +35,6 @@ constexpr int kRowPitch = 600;
 // whatever frame the window manager draws.
 constexpr float kFrameHeight = 360;
 constexpr int kThrottlePageStep = 10;
-
-struct Heading {
-    const char* name;
-    const char* caption;
-    int left;
-    int width;
-};
 
 constexpr std::array<Heading, 4> kHeadings = {{
     {"Label4", "Color", 120, 585},
@@ -68,15 +61,7 @@ TrainControlWindow::TrainControlWindow() {
     installKeyPreview(*this);
     const QFont boldTahoma = designFont(QStringLiteral("Tahoma"), 8.25, true);
 
-    for (const Heading& heading : kHeadings) {
-        QLabel* label = new QLabel(tr(heading.caption), this);
-        label->setObjectName(QString::fromLatin1(heading.name));
-        label->setGeometry(twipsRect(heading.left, 120, heading.width, 195));
-        label->setFont(boldTahoma);
-        label->setAlignment(Qt::AlignCenter);
-        // A press on a heading is the heading's, not the window's.
-        label->setAttribute(Qt::WA_NoMousePropagation);
-    }
+    addHeadings(*this, kHeadings, 120, 195, boldTahoma, Qt::AlignCenter);
 
     for (int i = 0; i < kTrainSlots; ++i) {
         const auto row = static_cast<std::size_t>(i);
