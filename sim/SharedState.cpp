@@ -7,12 +7,6 @@
 
 namespace {
 
-void checkTrainIndex(int index) {
-    if (index < 0 || index >= kTrainSlots) {
-        stopWithError("there is no train " + std::to_string(index));
-    }
-}
-
 std::size_t bodyLength(const SharedState& state, int index) {
     const std::int32_t length = trainAt(state, index).Length;
     if (length > kBodyCapacity) {
@@ -29,14 +23,19 @@ SharedState& programState() {
     return state;
 }
 
+std::size_t trainSlot(int index) {
+    if (index < 0 || index >= kTrainSlots) {
+        stopWithError("there is no train " + std::to_string(index));
+    }
+    return static_cast<std::size_t>(index);
+}
+
 TrainRecord& trainAt(SharedState& state, int index) {
-    checkTrainIndex(index);
-    return state.TrainData[static_cast<std::size_t>(index)];
+    return state.TrainData[trainSlot(index)];
 }
 
 const TrainRecord& trainAt(const SharedState& state, int index) {
-    checkTrainIndex(index);
-    return state.TrainData[static_cast<std::size_t>(index)];
+    return state.TrainData[trainSlot(index)];
 }
 
 std::span<CellIndex> bodyOf(SharedState& state, int index) {

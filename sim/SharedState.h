@@ -5,6 +5,7 @@
 #include "track/NodeRoutes.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -40,6 +41,10 @@ struct SharedState {
 
 // The program's one shared state.
 SharedState& programState();
+
+// Train `index` as an index into the per-train arrays; an index outside 0..2 stops the program
+// with a message.
+std::size_t trainSlot(int index);
 
 // The record of train `index`; an index outside 0..2 stops the program with a message.
 TrainRecord& trainAt(SharedState& state, int index);

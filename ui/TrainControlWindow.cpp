@@ -47,13 +47,6 @@ QString controlName(const char* name, int index) {
     return QString::fromLatin1(name) + QString::number(index);
 }
 
-std::size_t throttleRow(int index) {
-    if (index < 0 || index >= kTrainSlots) {
-        stopWithError("there is no throttle " + std::to_string(index));
-    }
-    return static_cast<std::size_t>(index);
-}
-
 } // namespace
 
 TrainControlWindow::TrainControlWindow() {
@@ -167,7 +160,7 @@ void TrainControlWindow::PaintTheWorm(int index) {
 }
 
 int TrainControlWindow::throttleValue(int index) const {
-    return HScrollTrainSpeed[throttleRow(index)]->value();
+    return HScrollTrainSpeed[trainSlot(index)]->value();
 }
 
 void TrainControlWindow::setThrottleValue(int index, int value) {
@@ -175,7 +168,7 @@ void TrainControlWindow::setThrottleValue(int index, int value) {
         stopWithError("throttle value " + std::to_string(value) + " is outside " +
                       std::to_string(kThrottleMin) + ".." + std::to_string(kThrottleMax));
     }
-    HScrollTrainSpeed[throttleRow(index)]->setValue(value);
+    HScrollTrainSpeed[trainSlot(index)]->setValue(value);
 }
 
 void TrainControlWindow::updateThrottle(int index) {
