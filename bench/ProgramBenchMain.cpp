@@ -1,0 +1,53 @@
+// The program's benchmarks that run its real windows: pacing, idle, the rate curve and
+// start-up. Each run is a process of its own, so its processor time and memory are its own.
+#include "BenchProgram.h"
+#include "PacingBench.h"
+#include "RateCurveBench.h"
+#include "StartupBench.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int usage() {
+    std::fprintf(stderr, "usage: varnok_bench_program pacing THROTTLE SECONDS\n"
+                         "       varnok_bench_program idle SECONDS\n"
+                         "       varnok_bench_program rate-curve SECONDS_PER_POINT CSV_FILE\n"
+                         "       varnok_bench_program startup RUNS\n");
+    return EXIT_FAILURE;
+}
+
+bool is(const char* argument, const char* mode) {
+    return std::strcmp(argument, mode) == 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        return usage();
+    }
+    if (is(argv[1], "startup-child")) {
+        return runStartupChild(argc, argv);
+    }
+    if (is(argv[1], "startup") && argc == 3) {
+        return runStartup(wholeNumberArgument(argv[2], 1, 1000), argv[0]);
+    }
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (is(argv[1], "pacing") && argc == 4) {
+        return runPacing(wholeNumberArgument(argv[2], 0, 100),
+                         wholeNumberArgument(argv[3], 1, 3600));
+    }
+    if (is(argv[1], "idle") && argc == 3) {
+        return runIdle(wholeNumberArgument(argv[2], 1, 3600));
+    }
+    if (is(argv[1], "rate-curve") && argc == 4) {
+        return runRateCurve(wholeNumberArgument(argv[2], 1, 3600), argv[3]);
+    }
+    return usage();
+}
