@@ -1,6 +1,7 @@
 #include "sim/BodyUpkeep.h"
 
 #include <algorithm>
+#include <optional>
 
 void HideTheWorm(SharedState& state, CellDisplay& cells, int index) {
     for (const CellIndex cell : bodyOf(state, index)) {
@@ -19,10 +20,15 @@ void FeedTheWorm(SharedState& state, int index, CellIndex newHeadPos) {
 }
 
 void PaintTheWorm(SharedState& state, CellDisplay& cells, int index) {
+    // Looked up at the first cell painted, and only then: a train with an empty body has no
+    // colour yet.
+    std::optional<Colour> colour;
     for (const CellIndex cell : bodyOf(state, index)) {
-        // Looked up only when a cell is painted: a train with an empty body has no colour yet.
         if (cell != 0) {
-            cells.SetBackColor(cell, trainColour(state, index));
+            if (!colour) {
+                colour = trainColour(state, index);
+            }
+            cells.SetBackColor(cell, *colour);
         }
     }
 }

@@ -138,6 +138,27 @@ TEST(TrackCellsChanges, ATrainSweepReportsEveryCellOfTheTrackOnce) {
               static_cast<std::size_t>(kTrackCellCount));
 }
 
+TEST(TrackCellsChanges, ACellPaintedOverAndBackBetweenTakesHasNotChanged) {
+    TrackCells cells;
+    cells.SetBackColor(60, kRed);
+    cells.SetBackColor(61, kRed);
+    cells.takeChangedSlots();
+
+    // A long train's step: its whole body hidden, then painted again one cell on.
+    for (const CellIndex n : {60, 61}) {
+        cells.SetBackColor(n, kWhite);
+    }
+    for (const CellIndex n : {61, 62}) {
+        cells.SetBackColor(n, kRed);
+    }
+    EXPECT_EQ(sorted(cells.takeChangedSlots()), sorted({slotOf(60), slotOf(62)}));
+
+    // Back to the colour of the last take: no change either.
+    cells.SetBackColor(2, kGreen);
+    cells.SetBackColor(2, kWhite);
+    EXPECT_TRUE(cells.takeChangedSlots().empty());
+}
+
 TEST(TrackCellsChanges, TheListenerHearsTheFirstChangeOfEachBatch) {
     TrackCells cells;
     int calls = 0;

@@ -9,6 +9,7 @@ TrackCells::TrackCells() {
     for (std::size_t slot = 0; slot < TrackSeg.size(); ++slot) {
         m_colours[slot] = TrackSeg[slot].tag.empty() ? kWhite : kYellow;
     }
+    m_coloursTaken = m_colours;
 }
 
 int TrackCells::slotOf(CellIndex n) {
@@ -44,10 +45,17 @@ Colour TrackCells::colourAt(int slot) const {
 }
 
 std::vector<int> TrackCells::takeChangedSlots() {
+    std::vector<int> changed;
     for (const int slot : m_changedSlots) {
-        m_changed[static_cast<std::size_t>(slot)] = false;
+        const auto at = static_cast<std::size_t>(slot);
+        m_changed[at] = false;
+        if (m_colours[at] != m_coloursTaken[at]) {
+            m_coloursTaken[at] = m_colours[at];
+            changed.push_back(slot);
+        }
     }
-    return std::exchange(m_changedSlots, {});
+    m_changedSlots.clear();
+    return changed;
 }
 
 void TrackCells::setChangeListener(std::function<void()> listener) {

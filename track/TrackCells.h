@@ -21,7 +21,9 @@ public:
     // The colour of the cell at `slot` of TrackSeg.
     Colour colourAt(int slot) const;
 
-    // The slots of TrackSeg whose colour changed since the last call, each once.
+    // The slots of TrackSeg whose colour differs from what it was at the last call, each
+    // once. A cell painted over and back in between (a long train hides its whole body and
+    // paints it again one cell on) has not changed.
     std::vector<int> takeChangedSlots();
 
     // Called on the first change after takeChangedSlots(), so a view can plan its next frame.
@@ -31,6 +33,7 @@ private:
     static int slotOf(CellIndex n);
 
     std::array<Colour, kTrackCellCount> m_colours{};
+    std::array<Colour, kTrackCellCount> m_coloursTaken{};
     std::array<bool, kTrackCellCount> m_changed{};
     std::vector<int> m_changedSlots;
     std::function<void()> m_changeListener;

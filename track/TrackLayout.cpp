@@ -154,28 +154,16 @@ constexpr std::array<TrackLine, 6> BridgeLines = {{
 
 namespace {
 
-constexpr int kNoSlot = -1;
-
-constexpr std::array<short, kHighestCellIndex + 1> buildSlotTable() {
-    std::array<short, kHighestCellIndex + 1> slots{};
-    slots.fill(kNoSlot);
+constexpr std::array<std::int16_t, kHighestCellIndex + 1> buildSlotTable() {
+    std::array<std::int16_t, kHighestCellIndex + 1> slots{};
+    slots.fill(track_detail::kNoSlot);
     for (std::size_t slot = 0; slot < TrackSeg.size(); ++slot) {
-        slots[static_cast<std::size_t>(TrackSeg[slot].index)] = static_cast<short>(slot);
+        slots[static_cast<std::size_t>(TrackSeg[slot].index)] = static_cast<std::int16_t>(slot);
     }
     return slots;
 }
 
-constexpr std::array<short, kHighestCellIndex + 1> kSlotOfIndex = buildSlotTable();
-
 } // namespace
 
-std::optional<int> cellSlot(CellIndex n) {
-    if (n < 0 || n > kHighestCellIndex) {
-        return std::nullopt;
-    }
-    const int slot = kSlotOfIndex[static_cast<std::size_t>(n)];
-    if (slot == kNoSlot) {
-        return std::nullopt;
-    }
-    return slot;
-}
+constexpr std::array<std::int16_t, kHighestCellIndex + 1> track_detail::SlotOfIndex =
+    buildSlotTable();

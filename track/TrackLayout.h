@@ -3,6 +3,8 @@
 #include "track/CellIndex.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -41,8 +43,24 @@ extern const std::array<TrackCell, kTrackCellCount> TrackSeg;
 // hidden cells 30..32.
 extern const std::array<TrackLine, 6> BridgeLines;
 
-// Where cell n stands in TrackSeg, or nothing when no cell has that index.
-std::optional<int> cellSlot(CellIndex n);
+namespace track_detail {
+inline constexpr std::int16_t kNoSlot = -1;
+// The slot in TrackSeg of each index up to the highest, kNoSlot where no cell has it.
+extern const std::array<std::int16_t, kHighestCellIndex + 1> SlotOfIndex;
+} // namespace track_detail
+
+// Where cell n stands in TrackSeg, or nothing when no cell has that index. Inline: every
+// colour a train writes looks its cell up here.
+inline std::optional<int> cellSlot(CellIndex n) {
+    if (n < 0 || n > kHighestCellIndex) {
+        return std::nullopt;
+    }
+    const int slot = track_detail::SlotOfIndex[static_cast<std::size_t>(n)];
+    if (slot == track_detail::kNoSlot) {
+        return std::nullopt;
+    }
+    return slot;
+}
 
 inline bool isNodeCell(CellIndex n) {
     return n >= kFirstNode && n <= kLastNode;
