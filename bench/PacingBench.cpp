@@ -5,6 +5,7 @@
 #include "sim/TrainControls.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <array>
 #include <cstdio>
@@ -12,10 +13,12 @@
 
 namespace {
 
-// Three trains of the longest body, on the nodes where start-up puts them.
-QByteArray threeLongTrains() {
-    return QByteArrayLiteral("[Globals]\nTrainCount=3\n"
-                             "TrainLength0=501\nTrainLength1=501\nTrainLength2=501\n");
+// Three trains of `length` cells, on the nodes where start-up puts them.
+QByteArray threeTrains(int length) {
+    return QStringLiteral("[Globals]\nTrainCount=3\nTrainLength0=%1\nTrainLength1=%1\n"
+                          "TrainLength2=%1\n")
+        .arg(length)
+        .toLatin1();
 }
 
 struct ProgramFigures {
@@ -51,8 +54,8 @@ ProgramFigures measureFor(int seconds, const PaintCounter& painted, std::int64_t
 
 } // namespace
 
-int runPacing(int throttle, int seconds) {
-    const BenchProgram program(threeLongTrains());
+int runPacing(int throttle, int seconds, int length) {
+    const BenchProgram program(threeTrains(length));
     BenchProgram::openOverview();
     std::array<std::unique_ptr<StepCounter>, kTrainSlots> counters;
     for (int i = 0; i < kTrainSlots; ++i) {
@@ -67,9 +70,9 @@ int runPacing(int throttle, int seconds) {
     const ProgramFigures figures = measureFor(seconds, painted, startedAt, cpuAtStart);
     const std::int32_t interval = SpeedToInterval(throttle);
 
-    std::printf("pacing: 3 trains of length 501 at throttle %d (a step every %d ms), the "
+    std::printf("pacing: 3 trains of length %d at throttle %d (a step every %d ms), the "
                 "overview open, %d s\n",
-                throttle, interval, seconds);
+                length, throttle, interval, seconds);
     for (int i = 0; i < kTrainSlots; ++i) {
         const StepCounter& counter = *counters[static_cast<std::size_t>(i)];
         const double asked = figures.wallSeconds * 1000.0 / interval;
@@ -82,7 +85,7 @@ int runPacing(int throttle, int seconds) {
 }
 
 int runIdle(int seconds) {
-    const BenchProgram program(threeLongTrains());
+    const BenchProgram program(threeTrains(kBodyCapacity));
     BenchProgram::openOverview();
     BenchProgram::setThrottles(kTrainSlots, 0);
     const PaintCounter painted;

@@ -4,6 +4,8 @@
 #include "PacingBench.h"
 #include "RateCurveBench.h"
 #include "StartupBench.h"
+#include "sim/SharedState.h"
+#include "sim/TrainControls.h"
 
 #include <QApplication>
 
@@ -14,7 +16,7 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: varnok_bench_program pacing THROTTLE SECONDS\n"
+    std::fprintf(stderr, "usage: varnok_bench_program pacing THROTTLE SECONDS [LENGTH]\n"
                          "       varnok_bench_program idle SECONDS\n"
                          "       varnok_bench_program rate-curve SECONDS_PER_POINT CSV_FILE\n"
                          "       varnok_bench_program startup RUNS\n");
@@ -39,9 +41,11 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    if (is(argv[1], "pacing") && argc == 4) {
-        return runPacing(wholeNumberArgument(argv[2], 0, 100),
-                         wholeNumberArgument(argv[3], 1, 3600));
+    if (is(argv[1], "pacing") && (argc == 4 || argc == 5)) {
+        return runPacing(wholeNumberArgument(argv[2], kThrottleMin, kThrottleMax),
+                         wholeNumberArgument(argv[3], 1, 3600),
+                         argc == 5 ? wholeNumberArgument(argv[4], 1, kBodyCapacity)
+                                   : kBodyCapacity);
     }
     if (is(argv[1], "idle") && argc == 3) {
         return runIdle(wholeNumberArgument(argv[2], 1, 3600));
