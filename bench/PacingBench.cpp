@@ -76,9 +76,9 @@ int runPacing(int throttle, int seconds, int length) {
     for (int i = 0; i < kTrainSlots; ++i) {
         const StepCounter& counter = *counters[static_cast<std::size_t>(i)];
         const double asked = figures.wallSeconds * 1000.0 / interval;
-        std::printf("train %d: steps asked %.1f, done %lld, ratio %.4f\n", i, asked,
-                    static_cast<long long>(counter.steps),
-                    static_cast<double>(counter.steps) / asked);
+        const auto done = static_cast<double>(counter.steps);
+        std::printf("train %d: steps asked %.2f, done %.0f, done - asked %+.2f, ratio %.4f\n", i,
+                    asked, done, done - asked, done / asked);
     }
     printProgramFigures(figures);
     return 0;
