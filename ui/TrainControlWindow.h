@@ -39,7 +39,11 @@ public:
     void FeedTheWorm(int index, CellIndex newHeadPos);
     void PaintTheWorm(int index);
 
+    // The tip of the window's background, where a press adds or removes a train.
+    static QString backgroundTip();
+
 protected:
+    bool event(QEvent* event) override;
     // Closing this window ends the program the way Quit does.
     void closeEvent(QCloseEvent* event) override;
     // A press on the window or on a row box: one train more, or with Shift one fewer.
