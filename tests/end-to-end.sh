@@ -20,13 +20,12 @@ forget() {
     started=("${kept[@]}")
 }
 
+# The last started first: the X server goes after its clients.
 stop_started() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${started[@]}"; do
-        wait "$pid" 2>/dev/null || true
+    local k
+    for ((k = ${#started[@]} - 1; k >= 0; k--)); do
+        kill "${started[k]}" 2>/dev/null || true
+        wait "${started[k]}" 2>/dev/null || true
     done
     rm -rf "$work"
 }
