@@ -55,6 +55,11 @@ QString trainControlName(const QString& what, int index) {
     return TrainControlWindow::tr("Train %1 %2").arg(index).arg(what);
 }
 
+// The tip of the window's background, where a press adds or removes a train.
+QString backgroundTip() {
+    return TrainControlWindow::tr("Click: add a train, Shift+click: remove one");
+}
+
 } // namespace
 
 TrainControlWindow::TrainControlWindow() {
@@ -135,10 +140,6 @@ TrainControlWindow::TrainControlWindow() {
     setAccessibleDescription(backgroundTip());
 
     Load();
-}
-
-QString TrainControlWindow::backgroundTip() {
-    return tr("Click: add a train, Shift+click: remove one");
 }
 
 void TrainControlWindow::Load() {

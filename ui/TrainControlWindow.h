@@ -39,9 +39,6 @@ public:
     void FeedTheWorm(int index, CellIndex newHeadPos);
     void PaintTheWorm(int index);
 
-    // The tip of the window's background, where a press adds or removes a train.
-    static QString backgroundTip();
-
 protected:
     bool event(QEvent* event) override;
     // Closing this window ends the program the way Quit does.
