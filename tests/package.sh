@@ -26,8 +26,9 @@ expect_file -rw-r--r-- usr/share/applications/varnok.desktop
 expect_file -rw-r--r-- usr/share/icons/hicolor/scalable/apps/varnok.svg
 expect_file -rw-r--r-- usr/share/doc/varnok/copyright
 expect_file -rw-r--r-- usr/share/doc/varnok/changelog.gz
+expect_file -rw-r--r-- usr/share/man/man1/varnok.1.gz
 files=$(grep -c '^-' <<<"$contents")
-[ "$files" -eq 5 ] || fail "the package holds $files files, not 5"
+[ "$files" -eq 6 ] || fail "the package holds $files files, not 6"
 
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
@@ -50,4 +51,4 @@ status=0
 report=$(lintian --fail-on error "$package" 2>&1) || status=$?
 grep -v '^running with root privileges' <<<"$report" || true
 [ "$status" -eq 0 ] || fail "lintian found errors"
-echo "PASS: the package holds the program, its desktop entry and icon; lintian finds no error"
+echo "PASS: the package holds the program, its desktop entry, icon and manual page; lintian finds no error"
