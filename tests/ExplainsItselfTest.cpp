@@ -6,8 +6,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 
