@@ -8,7 +8,7 @@ program=$1
 probe=$2
 work=$(mktemp -d)
 started=() # every process this test starts, ended at the exit by its id
-xvfb=""
+screen_ready=""
 program_pid=""
 
 # A process that has ended and been waited for is forgotten: its id may name another later.
@@ -31,26 +31,31 @@ stop_started() {
 }
 trap stop_started EXIT
 
+probe() { QT_QPA_PLATFORM=xcb "$probe" "$@"; }
+
+# To standard error, which a command substitution that fails does not swallow.
 fail() {
-    echo "FAIL: $*"
-    if [ -n "$xvfb" ]; then
-        "$probe" shot "$PWD/end-to-end-failure.png" && echo "screen: $PWD/end-to-end-failure.png"
-    fi
-    echo "--- the program's standard error:"
-    cat "$work/errors" 2>/dev/null || true
+    {
+        echo "FAIL: $*"
+        if [ -n "$screen_ready" ] && probe shot "$PWD/end-to-end-failure.png"; then
+            echo "screen: $PWD/end-to-end-failure.png"
+        fi
+        echo "--- the program's standard error:"
+        cat "$work/errors" 2>/dev/null || true
+    } >&2
     exit 1
 }
 
 # The X server picks a free display itself and writes its number to descriptor 3.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-started+=("$xvfb")
+started+=("$!")
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
     sleep 0.05
 done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$work/display")"
+screen_ready=yes
 
 # The program chooses X11 itself; nothing may scale what the probe reads.
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI QT_SCREEN_SCALE_FACTORS
@@ -91,7 +96,6 @@ window_named() {
 track_map=$(window_named "Track Map")
 train_control=$(window_named "Train Control")
 
-probe() { QT_QPA_PLATFORM=xcb "$probe" "$@"; }
 # The track cells, by index, that show `colour` now.
 cells_of() {
     probe cells "$track_map" | awk -v colour="$1" '$2 == colour { printf "%s ", $1 }'
