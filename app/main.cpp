@@ -1,7 +1,9 @@
+#include "app/Identity.h"
 #include "app/Startup.h"
 #include "track/NodeRoutes.h"
 #include "ui/Windows.h"
 #include "ui/X11KeyRepeat.h"
+#include "ui/X11Platform.h"
 
 #include <QApplication>
 
@@ -9,11 +11,10 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    preferX11WhereAvailable();
     // Qt takes its own options (-platform, -display, ...) out of argv here.
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Varnok"));
-    QApplication::setApplicationName(QStringLiteral("Varnok"));
-    // No application display name: Qt would append it to every window's caption.
+    setProgramIdentity();
     // Only Quit, or closing a main window, ends the program: it saves on the way out.
     QApplication::setQuitOnLastWindowClosed(false);
     // A held arrow key must stay held for the trains, not flicker off with each repeat.

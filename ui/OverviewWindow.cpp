@@ -86,18 +86,25 @@ OverviewWindow::OverviewWindow() {
     for (int i = 0; i < kTrainSlots; ++i) {
         const auto row = static_cast<std::size_t>(i);
         const int top = rowTop(i);
-        const auto rowBox = [&](const char* name, int left, int width, const QFont& font,
-                                Qt::Alignment alignment) {
-            return newTextBox(this, QString::fromLatin1(name) + QString::number(i),
-                              twipsRect(left, top, width, kRowHeight), font, alignment);
+        const auto rowBox = [&](const char* name, const QString& what, int left, int width,
+                                const QFont& font, Qt::Alignment alignment) {
+            TextBox* box = newTextBox(this, QString::fromLatin1(name) + QString::number(i),
+                                      twipsRect(left, top, width, kRowHeight), font, alignment);
+            box->setAccessibleName(tr("Train %1 %2").arg(i).arg(what));
+            return box;
         };
         newLabel(this, kRowLabelNames[row], QString::number(i), twipsRect(180, top, 300, 405),
                  rowFont, Qt::AlignHCenter | Qt::AlignTop);
-        txtTrainSpeed[row] = rowBox("txtTrainSpeed", 540, 500, rowFont, Qt::AlignCenter);
-        txtTrainPosition[row] = rowBox("txtTrainPosition", 1020, 500, rowFont, Qt::AlignCenter);
-        txtTrainColor[row] = rowBox("txtTrainColor", 1500, 320, rowFont, Qt::AlignCenter);
-        txtTrainLength[row] = rowBox("txtTrainLength", 1800, 600, rowFont, Qt::AlignCenter);
-        txtWorm[row] = rowBox("txtWorm", 2390, 4000, wormFont, Qt::AlignLeft | Qt::AlignVCenter);
+        txtTrainSpeed[row] =
+            rowBox("txtTrainSpeed", tr("stored speed"), 540, 500, rowFont, Qt::AlignCenter);
+        txtTrainPosition[row] =
+            rowBox("txtTrainPosition", tr("head cell"), 1020, 500, rowFont, Qt::AlignCenter);
+        txtTrainColor[row] =
+            rowBox("txtTrainColor", tr("colour number"), 1500, 320, rowFont, Qt::AlignCenter);
+        txtTrainLength[row] =
+            rowBox("txtTrainLength", tr("length"), 1800, 600, rowFont, Qt::AlignCenter);
+        txtWorm[row] =
+            rowBox("txtWorm", tr("cells"), 2390, 4000, wormFont, Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     const QRect countLabelPlace = twipsRect(420, 1800, 915, 255);
@@ -108,14 +115,17 @@ OverviewWindow::OverviewWindow() {
     txtTrainCount =
         newTextBox(this, QStringLiteral("txtTrainCount"), twipsRect(1440, 1740, 495, 375),
                    designFont(QStringLiteral("Tahoma"), 9, true), Qt::AlignCenter);
+    txtTrainCount->setAccessibleName(tr("Number of trains"));
 
     cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(2340, 1800, 800, 300));
+    cmdClose->setToolTip(tr("Hide this window; it keeps following the trains"));
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
 
     txtKeyDown = newTextBox(this, QStringLiteral("txtKeyDown"), twipsRect(4200, 1740, 1095, 435),
                             font(), Qt::AlignLeft | Qt::AlignVCenter);
+    txtKeyDown->setAccessibleName(tr("Held key code"));
 
     std::vector<QWidget*> tabOrder = {txtTrainCount};
     for (const auto& column : {txtTrainPosition, txtTrainSpeed, txtTrainColor, txtTrainLength}) {

@@ -19,9 +19,11 @@ void ShapeBox::setFillColour(Colour fill) {
 
 void ShapeBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(m_fill));
+    // The border is filled, not stroked, so that on a scaled screen it stays inside the box.
     if (m_border) {
-        painter.setPen(toQColor(*m_border));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.fillRect(rect(), toQColor(*m_border));
+        painter.fillRect(rect().adjusted(1, 1, -1, -1), toQColor(m_fill));
+    } else {
+        painter.fillRect(rect(), toQColor(m_fill));
     }
 }

@@ -47,15 +47,19 @@ TrackMapWindow::TrackMapWindow()
     setFixedSize(twipsRect(0, 0, 9150, 5865).size());
 
     m_trackView->setGeometry(rect());
+    m_trackView->setAccessibleName(tr("Track"));
 
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setGeometry(twipsRect(6300, 120, 975, 435));
+    cmdQuit->setToolTip(tr("Save the settings and end Varnok"));
 
     cmdOverview->setObjectName(QStringLiteral("cmdOverview"));
     cmdOverview->setGeometry(twipsRect(6300, 840, 1000, 300));
     cmdOverview->setFont(designFont(QStringLiteral("Tahoma"), 8.25));
+    cmdOverview->setToolTip(tr("Show the state of every train"));
 
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(tr("Keys"));
     Text1->setGeometry(twipsRect(7440, 120, 1455, 1275));
     Text1->setFrameShape(QFrame::Box);
     Text1->document()->setDocumentMargin(kHelpMargin);
@@ -77,6 +81,7 @@ TrackMapWindow::TrackMapWindow()
 
     shapeTrainControlled->setObjectName(QStringLiteral("shapeTrainControlled"));
     shapeTrainControlled->setGeometry(twipsRect(420, 4920, 1215, 555));
+    shapeTrainControlled->setAccessibleName(tr("Controlled train's colour"));
 
     setTabOrder(cmdQuit, cmdOverview);
     setTabOrder(cmdOverview, Text1);

@@ -48,14 +48,16 @@ void TrackView::repaintChangedCells() {
 void TrackView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRegion& dirty = event->region();
-    painter.setPen(kCellOutline);
     for (std::size_t slot = 0; slot < TrackSeg.size(); ++slot) {
         const QRect& box = m_boxes[slot];
         if (!TrackSeg[slot].shown || !dirty.intersects(box)) {
             continue;
         }
-        painter.setBrush(toQColor(m_cells.colourAt(static_cast<int>(slot))));
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        // Filled, not stroked: a pen's line is centred on the box's edge and, on a scaled
+        // screen, spills half its width outside the box. Filled areas keep to whole pixels.
+        painter.fillRect(box, kCellOutline);
+        painter.fillRect(box.adjusted(1, 1, -1, -1),
+                         toQColor(m_cells.colourAt(static_cast<int>(slot))));
     }
     painter.setPen(kBridgeLine);
     for (const TrackLine& line : BridgeLines) {

@@ -18,7 +18,9 @@
 #include "ui/Windows.h"
 
 #include <QCloseEvent>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <cstdlib>
 #include <string>
@@ -45,6 +47,17 @@ constexpr std::array<Heading, 4> kHeadings = {{
 
 QString controlName(const char* name, int index) {
     return QString::fromLatin1(name) + QString::number(index);
+}
+
+// What a screen reader calls a control of train `index`'s row, numbered as the overview
+// numbers the trains.
+QString trainControlName(const QString& what, int index) {
+    return TrainControlWindow::tr("Train %1 %2").arg(index).arg(what);
+}
+
+// The tip of the window's background, where a press adds or removes a train.
+QString backgroundTip() {
+    return TrainControlWindow::tr("Click: add a train, Shift+click: remove one");
 }
 
 } // namespace
@@ -76,8 +89,11 @@ TrainControlWindow::TrainControlWindow() {
         boxTrainControl[row] = new ShapeBox(kRowBox, std::nullopt, this);
         boxTrainControl[row]->setObjectName(controlName("boxTrainControl", i));
         boxTrainControl[row]->setGeometry(twipsRect(135, 400 + r, 3750, 500));
+        boxTrainControl[row]->setAccessibleName(trainControlName(tr("row"), i));
 
         txtTrainColor[row] = newTextBox("txtTrainColor", twipsRect(240, 500 + r, 300, 300));
+        txtTrainColor[row]->setToolTip(tr("Click: next colour"));
+        txtTrainColor[row]->setAccessibleName(trainControlName(tr("colour"), i));
         connect(txtTrainColor[row], &TextBox::clicked, this, [this, i] { clickColour(i); });
 
         QScrollBar* throttle = new QScrollBar(Qt::Horizontal, this);
@@ -89,6 +105,8 @@ TrainControlWindow::TrainControlWindow() {
         throttle->setValue(kThrottleStart);
         throttle->setFocusPolicy(Qt::StrongFocus);
         throttle->setAttribute(Qt::WA_NoMousePropagation);
+        throttle->setToolTip(tr("Drag or click: this train's pace, from 0 (stopped) to 100"));
+        throttle->setAccessibleName(trainControlName(tr("throttle"), i));
         // Moves by the user, by the keys' poll and by the program all come through here,
         // and so does every position of a dragged thumb.
         connect(throttle, &QScrollBar::valueChanged, this, [this, i] { updateThrottle(i); });
@@ -96,8 +114,12 @@ TrainControlWindow::TrainControlWindow() {
 
         txtTrainSpeed[row] =
             newNumberBox("txtTrainSpeed", twipsRect(2685, 500 + r, 500, 300), kSpeedText);
+        txtTrainSpeed[row]->setToolTip(tr("Speed, set by the throttle"));
+        txtTrainSpeed[row]->setAccessibleName(trainControlName(tr("speed"), i));
         txtTrainLength[row] = newNumberBox(
             "txtTrainLength", twipsRect(i == 0 ? 3375 : 3360, 500 + r, 360, 300), kLengthText);
+        txtTrainLength[row]->setToolTip(tr("Click: longer, Shift+click: shorter"));
+        txtTrainLength[row]->setAccessibleName(trainControlName(tr("length"), i));
         connect(txtTrainLength[row], &TextBox::pressed, this,
                 [this, i](int shiftState) { pressLength(i, shiftState); });
 
@@ -115,6 +137,7 @@ TrainControlWindow::TrainControlWindow() {
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
     }
     HScrollTrainSpeed[0]->setFocus();
+    setAccessibleDescription(backgroundTip());
 
     Load();
 }
@@ -201,6 +224,21 @@ void TrainControlWindow::mousePressEvent(QMouseEvent* event) {
 // Qt reports the second press of a quick pair as a double click; to the user it is a press.
 void TrainControlWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
+}
+
+// The background's tip shows only where a press adds or removes a train: on the window itself
+// and on the row boxes, which take no mouse input, not on a control or a heading.
+bool TrainControlWindow::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QWidget::event(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (childAt(help->pos()) == nullptr) {
+        QToolTip::showText(help->globalPos(), backgroundTip(), this);
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
 }
 
 void TrainControlWindow::closeEvent(QCloseEvent* event) {

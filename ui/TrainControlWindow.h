@@ -40,6 +40,7 @@ public:
     void PaintTheWorm(int index);
 
 protected:
+    bool event(QEvent* event) override;
     // Closing this window ends the program the way Quit does.
     void closeEvent(QCloseEvent* event) override;
     // A press on the window or on a row box: one train more, or with Shift one fewer.
