@@ -1,10 +1,11 @@
 #include "StartupBench.h"
 
 #include "BenchProgram.h"
+#include "app/ProgramSetup.h"
 #include "ui/TrackMapWindow.h"
 #include "ui/TrackView.h"
 #include "ui/TrainControlWindow.h"
-#include "ui/X11KeyRepeat.h"
+#include "ui/X11Platform.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -147,13 +148,15 @@ int runStartup(int runs, const char* benchPath) {
 }
 
 int runStartupChild(int argc, char* argv[]) {
+    // The program's own start, with the watch in place before the first window is made.
+    preferX11WhereAvailable();
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Varnok"));
-    QApplication::setApplicationName(QStringLiteral("Varnok"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    requestWholeKeyRepeats();
     StartupWatch watch;
     application.installEventFilter(&watch);
+    // The benchmark's own arguments are none of the program's.
+    if (!prepareProgram(1, argv)) {
+        return EXIT_FAILURE;
+    }
     const BenchProgram program(QByteArray{});
     watch.waitForFirstFrame();
     std::printf("%lld %lld\n", static_cast<long long>(watch.shownAt),

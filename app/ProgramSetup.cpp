@@ -1,0 +1,27 @@
+#include "app/ProgramSetup.h"
+
+#include "app/Identity.h"
+#include "track/NodeRoutes.h"
+#include "ui/X11KeyRepeat.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+bool prepareProgram(int argc, char* argv[]) {
+    setProgramIdentity();
+    // Only Quit, or closing a main window, ends the program: it saves on the way out.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // A held arrow key must stay held for the trains, not flicker off with each repeat.
+    requestWholeKeyRepeats();
+
+    for (int i = 1; i < argc; ++i) {
+        std::fprintf(stderr, "varnok: takes no arguments; ignoring \"%s\"\n", argv[i]);
+    }
+    if (const auto fault = CheckNodeTags(TrackSeg)) {
+        std::fprintf(stderr, "varnok: the track's node cells are inconsistent: %s\n",
+                     fault->c_str());
+        return false;
+    }
+    return true;
+}
