@@ -6,17 +6,14 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// The identity of the file on disk: a successful save replaces it by a new file.
-struct FileIdentity {
-    dev_t device;
-    ino_t inode;
-    bool operator==(const FileIdentity&) const = default;
-};
+using FileIdentity = SettingsStore::FileIdentity;
 
 std::optional<FileIdentity> identityOf(const QString& path) {
     struct stat status {};
@@ -49,7 +46,13 @@ std::optional<QString> anyValue(T) {
 
 SettingsStore::SettingsStore()
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnok"),
-                 QStringLiteral("Varnok")) {}
+                 QStringLiteral("Varnok")) {
+    // A save writes a new file and renames it over the old one, or fails: a write that stops
+    // part of the way (a full disk) leaves the earlier file whole.
+    m_settings.setAtomicSyncRequired(true);
+    // The store is the user's file alone; a system-wide file would blur what a save wrote.
+    m_settings.setFallbacksEnabled(false);
+}
 
 QString SettingsStore::fileName() const {
     return m_settings.fileName();
@@ -130,8 +133,7 @@ void SettingsStore::writeText(const QString& section, const QString& key, const 
     m_settings.setValue(section + QChar('/') + key, QString::fromStdString(text));
 }
 
-std::optional<QString> SettingsStore::flush() {
-    const auto before = identityOf(fileName());
+std::optional<QString> SettingsStore::syncProblem(const std::optional<FileIdentity>& before) {
     m_settings.sync();
     const QSettings::Status status = m_settings.status();
     if (status == QSettings::NoError) {
@@ -144,4 +146,49 @@ std::optional<QString> SettingsStore::flush() {
         return std::nullopt;
     }
     return QStringLiteral("the file could not be written");
+}
+
+bool SettingsStore::fileHoldsEveryValue() const {
+    // Read under a second name: under its own, Qt would answer from what it has cached.
+    static int checks = 0;
+    const QString checkName =
+        QStringLiteral("%1.check-%2-%3").arg(fileName()).arg(::getpid()).arg(++checks);
+    if (::link(QFile::encodeName(fileName()).constData(),
+               QFile::encodeName(checkName).constData()) != 0) {
+        // A file system without second names: Qt's word has to do.
+        return true;
+    }
+    bool holds = false;
+    {
+        const QSettings written(checkName, QSettings::IniFormat);
+        const QStringList keys = m_settings.allKeys();
+        holds = written.status() == QSettings::NoError && written.allKeys() == keys &&
+                std::all_of(keys.begin(), keys.end(), [&](const QString& key) {
+                    return written.value(key) == m_settings.value(key);
+                });
+    }
+    QFile::remove(checkName);
+    return holds;
+}
+
+std::optional<QString> SettingsStore::flush() {
+    const QByteArray file = QFile::encodeName(fileName());
+    const auto before = identityOf(fileName());
+    // Qt takes a write that a full disk cut short for a whole one, and renames the cut file
+    // over the earlier one. A second name keeps the earlier file, to put back if need be.
+    const QByteArray earlier = file + ".earlier";
+    ::unlink(earlier.constData());
+    const bool kept = before && ::link(file.constData(), earlier.constData()) == 0;
+
+    std::optional<QString> failure = syncProblem(before);
+    if (!failure && !fileHoldsEveryValue()) {
+        failure = QStringLiteral("the disk took only a part of it");
+    }
+    if (failure && kept) {
+        ::rename(earlier.constData(), file.constData());
+    } else if (failure && !before) {
+        ::unlink(file.constData());
+    }
+    ::unlink(earlier.constData());
+    return failure;
 }
