@@ -5,8 +5,7 @@ extern "C" {
 
 // Leaks are checked at every exit; the first fault ends the program with a failing status.
 const char* __asan_default_options() {
-    return "detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:"
-           "check_initialization_order=1";
+    return "detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1";
 }
 
 // Only leaks shown to lie wholly inside libraries that are not ours are let through.
