@@ -130,7 +130,9 @@ float SettingsStore::readSingle(const QString& section, const QString& key, floa
 }
 
 void SettingsStore::writeText(const QString& section, const QString& key, const std::string& text) {
-    m_settings.setValue(section + QChar('/') + key, QString::fromStdString(text));
+    const QString name = section + QChar('/') + key;
+    m_settings.setValue(name, QString::fromStdString(text));
+    m_written[name] = QString::fromStdString(text);
 }
 
 std::optional<QString> SettingsStore::syncProblem(const std::optional<FileIdentity>& before) {
@@ -148,7 +150,7 @@ std::optional<QString> SettingsStore::syncProblem(const std::optional<FileIdenti
     return QStringLiteral("the file could not be written");
 }
 
-bool SettingsStore::fileHoldsEveryValue() const {
+bool SettingsStore::fileIsWhole() const {
     // Read under a second name: under its own, Qt would answer from what it has cached.
     static int checks = 0;
     const QString checkName =
@@ -158,17 +160,23 @@ bool SettingsStore::fileHoldsEveryValue() const {
         // A file system without second names: Qt's word has to do.
         return true;
     }
-    bool holds = false;
+    bool whole = false;
     {
+        // Every line that Qt writes ends in a line break: a file cut short within a line does
+        // not, and one cut at a line's end lacks what follows, the values written here among
+        // it unless only keys of other programs followed them. (Keys from a damaged file may
+        // come back under other names, so they cannot be compared one by one.)
+        QFile file(checkName);
+        const bool endsALine = file.open(QIODevice::ReadOnly) && file.size() > 0 &&
+                               file.seek(file.size() - 1) && file.read(1) == "\n";
         const QSettings written(checkName, QSettings::IniFormat);
-        const QStringList keys = m_settings.allKeys();
-        holds = written.status() == QSettings::NoError && written.allKeys() == keys &&
-                std::all_of(keys.begin(), keys.end(), [&](const QString& key) {
-                    return written.value(key) == m_settings.value(key);
-                });
+        whole =
+            endsALine && std::all_of(m_written.begin(), m_written.end(), [&](const auto& entry) {
+                return written.value(entry.first) == QVariant(entry.second);
+            });
     }
     QFile::remove(checkName);
-    return holds;
+    return whole;
 }
 
 std::optional<QString> SettingsStore::flush() {
@@ -181,7 +189,7 @@ std::optional<QString> SettingsStore::flush() {
     const bool kept = before && ::link(file.constData(), earlier.constData()) == 0;
 
     std::optional<QString> failure = syncProblem(before);
-    if (!failure && !fileHoldsEveryValue()) {
+    if (!failure && !fileIsWhole()) {
         failure = QStringLiteral("the disk took only a part of it");
     }
     if (failure && kept) {

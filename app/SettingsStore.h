@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,8 +49,8 @@ public:
 
 private:
     std::optional<QString> syncProblem(const std::optional<FileIdentity>& before);
-    // Whether the file on disk, read afresh, holds every key and value of the store.
-    bool fileHoldsEveryValue() const;
+    // Whether the file on disk, read afresh, is the whole of what the store wrote.
+    bool fileIsWhole() const;
     std::optional<QString> storedText(const QString& section, const QString& key) const;
     // The stored value converted, when it converts and `check` finds no fault in it; else the
     // fallback, after a warning.
@@ -61,4 +62,6 @@ private:
                              const QString& why, const std::string& fallback);
 
     QSettings m_settings;
+    // What this store wrote, each key's text as it was given.
+    std::map<QString, QString> m_written;
 };

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <sys/stat.h>
 
 namespace {
@@ -356,6 +357,47 @@ TEST_F(SettingsTest, ASaveThatStopsOnAFullDiskLeavesTheEarlierFileWhole) {
     EXPECT_EQ(saveWithDefaultPlaces(again), std::nullopt);
     EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("Globals/TrainCount"),
               QVariant(QStringLiteral("3")));
+}
+
+TEST_F(SettingsTest, AFirstSaveOnAFullDiskLeavesNoFileBehind) {
+    SmallDisk disk(64);
+    if (disk.whyNot()) {
+        GTEST_SKIP() << *disk.whyNot();
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+    ASSERT_TRUE(QDir().mkpath(disk.path() + QStringLiteral("/Varnok")));
+    disk.fillLeaving(0);
+    SettingsStore store;
+    LoadSettings(store, state);
+    EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
+    EXPECT_EQ(QDir(disk.path() + QStringLiteral("/Varnok")).entryList(QDir::Files | QDir::Hidden),
+              QStringList());
+}
+
+TEST_F(SettingsTest, ASaveOverAFileOfDamagedLinesSucceeds) {
+    // Bytes of every kind, with the line breaks, brackets and equals signs of a settings file
+    // among them: keys that Qt reads in one form and writes in another.
+    std::mt19937 random(6);
+    for (int file = 0; file < 20; ++file) {
+        QByteArray bytes;
+        for (int i = 0; i < 2000; ++i) {
+            const auto roll = random() % 10;
+            bytes.append(roll == 0   ? '\n'
+                         : roll == 1 ? '='
+                         : roll == 2 ? '['
+                         : roll == 3 ? ']'
+                                     : char(random()));
+        }
+        settings.writeFile(bytes);
+        testing::internal::CaptureStderr();
+        SettingsStore store;
+        LoadSettings(store, state);
+        testing::internal::GetCapturedStderr();
+        state.TrainCount = 2;
+        EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt) << "file " << file;
+        EXPECT_EQ(settings.fileValues().value(QStringLiteral("Globals/TrainCount")),
+                  QStringLiteral("2"));
+    }
 }
 
 TEST_F(SettingsTest, DuplicateAndUnknownKeysDoNotStopStartUp) {
