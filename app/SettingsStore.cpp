@@ -13,16 +13,6 @@
 
 namespace {
 
-using FileIdentity = SettingsStore::FileIdentity;
-
-std::optional<FileIdentity> identityOf(const QString& path) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        return std::nullopt;
-    }
-    return FileIdentity{status.st_dev, status.st_ino};
-}
-
 // A stored text made fit for one line of a message: no control characters, not too long.
 QString printable(const QString& text) {
     constexpr qsizetype kShownLength = 60;
@@ -52,6 +42,14 @@ SettingsStore::SettingsStore()
     m_settings.setAtomicSyncRequired(true);
     // The store is the user's file alone; a system-wide file would blur what a save wrote.
     m_settings.setFallbacksEnabled(false);
+}
+
+std::optional<SettingsStore::FileIdentity> SettingsStore::identityOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{status.st_dev, status.st_ino};
 }
 
 QString SettingsStore::fileName() const {

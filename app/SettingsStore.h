@@ -40,6 +40,7 @@ public:
     // there as it was, or no file when there was none.
     std::optional<QString> flush();
 
+private:
     // Where a file is on disk: a save puts a new one in the old one's place.
     struct FileIdentity {
         dev_t device;
@@ -47,7 +48,7 @@ public:
         bool operator==(const FileIdentity&) const = default;
     };
 
-private:
+    static std::optional<FileIdentity> identityOf(const QString& path);
     std::optional<QString> syncProblem(const std::optional<FileIdentity>& before);
     // Whether the file on disk, read afresh, is the whole of what the store wrote.
     bool fileIsWhole() const;

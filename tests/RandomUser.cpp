@@ -223,13 +223,17 @@ QString RandomUser::mouseAct() {
     default:
         // Drags a thumb when a button is down; otherwise only moves the pointer.
         QTest::mouseMove(window, point);
+        modifiers = {};
         what = QStringLiteral("move");
         break;
     }
     count(QStringLiteral("mouse ") + what);
-    return QStringLiteral("%1 %2 with %3 on %4 at (%5, %6)")
-        .arg(button == Qt::LeftButton ? QStringLiteral("left") : QStringLiteral("right"), what,
-             modifiersText(modifiers), target.name)
+    // A move takes no button of its own: it drags with whatever is held.
+    const QString buttonName = what == QStringLiteral("move") ? QString()
+                               : button == Qt::LeftButton     ? QStringLiteral("left ")
+                                                              : QStringLiteral("right ");
+    return QStringLiteral("%1%2 with %3 on %4 at (%5, %6)")
+        .arg(buttonName, what, modifiersText(modifiers), target.name)
         .arg(point.x())
         .arg(point.y());
 }
