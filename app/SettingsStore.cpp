@@ -6,25 +6,12 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
-
-// The identity of the file on disk: a successful save replaces it by a new file.
-struct FileIdentity {
-    dev_t device;
-    ino_t inode;
-    bool operator==(const FileIdentity&) const = default;
-};
-
-std::optional<FileIdentity> identityOf(const QString& path) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        return std::nullopt;
-    }
-    return FileIdentity{status.st_dev, status.st_ino};
-}
 
 // A stored text made fit for one line of a message: no control characters, not too long.
 QString printable(const QString& text) {
@@ -49,7 +36,21 @@ std::optional<QString> anyValue(T) {
 
 SettingsStore::SettingsStore()
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnok"),
-                 QStringLiteral("Varnok")) {}
+                 QStringLiteral("Varnok")) {
+    // A save writes a new file and renames it over the old one, or fails: a write that stops
+    // part of the way (a full disk) leaves the earlier file whole.
+    m_settings.setAtomicSyncRequired(true);
+    // The store is the user's file alone; a system-wide file would blur what a save wrote.
+    m_settings.setFallbacksEnabled(false);
+}
+
+std::optional<SettingsStore::FileIdentity> SettingsStore::identityOf(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{status.st_dev, status.st_ino};
+}
 
 QString SettingsStore::fileName() const {
     return m_settings.fileName();
@@ -127,11 +128,12 @@ float SettingsStore::readSingle(const QString& section, const QString& key, floa
 }
 
 void SettingsStore::writeText(const QString& section, const QString& key, const std::string& text) {
-    m_settings.setValue(section + QChar('/') + key, QString::fromStdString(text));
+    const QString name = section + QChar('/') + key;
+    m_settings.setValue(name, QString::fromStdString(text));
+    m_written[name] = QString::fromStdString(text);
 }
 
-std::optional<QString> SettingsStore::flush() {
-    const auto before = identityOf(fileName());
+std::optional<QString> SettingsStore::syncProblem(const std::optional<FileIdentity>& before) {
     m_settings.sync();
     const QSettings::Status status = m_settings.status();
     if (status == QSettings::NoError) {
@@ -144,4 +146,55 @@ std::optional<QString> SettingsStore::flush() {
         return std::nullopt;
     }
     return QStringLiteral("the file could not be written");
+}
+
+bool SettingsStore::fileIsWhole() const {
+    // Read under a second name: under its own, Qt would answer from what it has cached.
+    static int checks = 0;
+    const QString checkName =
+        QStringLiteral("%1.check-%2-%3").arg(fileName()).arg(::getpid()).arg(++checks);
+    if (::link(QFile::encodeName(fileName()).constData(),
+               QFile::encodeName(checkName).constData()) != 0) {
+        // A file system without second names: Qt's word has to do.
+        return true;
+    }
+    bool whole = false;
+    {
+        // Every line that Qt writes ends in a line break: a file cut short within a line does
+        // not, and one cut at a line's end lacks what follows, the values written here among
+        // it unless only keys of other programs followed them. (Keys from a damaged file may
+        // come back under other names, so they cannot be compared one by one.)
+        QFile file(checkName);
+        const bool endsALine = file.open(QIODevice::ReadOnly) && file.size() > 0 &&
+                               file.seek(file.size() - 1) && file.read(1) == "\n";
+        const QSettings written(checkName, QSettings::IniFormat);
+        whole =
+            endsALine && std::all_of(m_written.begin(), m_written.end(), [&](const auto& entry) {
+                return written.value(entry.first) == QVariant(entry.second);
+            });
+    }
+    QFile::remove(checkName);
+    return whole;
+}
+
+std::optional<QString> SettingsStore::flush() {
+    const QByteArray file = QFile::encodeName(fileName());
+    const auto before = identityOf(fileName());
+    // Qt takes a write that a full disk cut short for a whole one, and renames the cut file
+    // over the earlier one. A second name keeps the earlier file, to put back if need be.
+    const QByteArray earlier = file + ".earlier";
+    ::unlink(earlier.constData());
+    const bool kept = before && ::link(file.constData(), earlier.constData()) == 0;
+
+    std::optional<QString> failure = syncProblem(before);
+    if (!failure && !fileIsWhole()) {
+        failure = QStringLiteral("the disk took only a part of it");
+    }
+    if (failure && kept) {
+        ::rename(earlier.constData(), file.constData());
+    } else if (failure && !before) {
+        ::unlink(file.constData());
+    }
+    ::unlink(earlier.constData());
+    return failure;
 }

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // The user's settings store of application Varnok: sections of keys with plain-text values.
 //
@@ -34,10 +36,22 @@ public:
     void writeText(const QString& section, const QString& key, const std::string& text);
 
     // Writes every change to the file, which is replaced as a whole. Returns why that failed,
-    // or nothing when the file now holds the values.
+    // or nothing when the file now holds the values. After a failure the earlier file is
+    // there as it was, or no file when there was none.
     std::optional<QString> flush();
 
 private:
+    // Where a file is on disk: a save puts a new one in the old one's place.
+    struct FileIdentity {
+        dev_t device;
+        ino_t inode;
+        bool operator==(const FileIdentity&) const = default;
+    };
+
+    static std::optional<FileIdentity> identityOf(const QString& path);
+    std::optional<QString> syncProblem(const std::optional<FileIdentity>& before);
+    // Whether the file on disk, read afresh, is the whole of what the store wrote.
+    bool fileIsWhole() const;
     std::optional<QString> storedText(const QString& section, const QString& key) const;
     // The stored value converted, when it converts and `check` finds no fault in it; else the
     // fallback, after a warning.
@@ -49,4 +63,6 @@ private:
                              const QString& why, const std::string& fallback);
 
     QSettings m_settings;
+    // What this store wrote, each key's text as it was given.
+    std::map<QString, QString> m_written;
 };

@@ -6,9 +6,12 @@
 #include "ui/TrainControlWindow.h"
 #include "ui/TrainTimer.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -208,6 +211,30 @@ TEST_F(KeyPollTest, HoldingUpStartsTrainZeroThroughTheRealPoll) {
     QTest::qWait(250);
     EXPECT_EQ(throttle(0).value(), reached);
     EXPECT_EQ(train(1).Body[0], 0);
+}
+
+TEST_F(KeyPollTest, ARightPressOpensNoMenuThatWouldKeepAKeyHeld) {
+    // A menu would take the keyboard until it closes; close any that opens, as a user would.
+    bool menuOpened = false;
+    const auto rightClick = [&](QWidget& control) {
+        QTimer::singleShot(0, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                menuOpened = true;
+                popup->close();
+            }
+        });
+        QWidget* window = control.window();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier,
+                          control.mapTo(window, control.rect().center()));
+        QCoreApplication::processEvents();
+    };
+    QTest::keyPress(frmTrackMap().windowHandle(), Qt::Key_Up);
+    rightClick(throttle(0));
+    rightClick(control<QTextEdit>(frmTrackMap(), QStringLiteral("Text1")));
+    QTest::keyRelease(frmTrackMap().windowHandle(), Qt::Key_Up);
+    EXPECT_FALSE(menuOpened);
+    EXPECT_EQ(programState().KeyDownCode, kNoKey);
+    EXPECT_EQ(throttle(0).value(), 1);
 }
 
 } // namespace

@@ -1,12 +1,18 @@
 #include "app/Settings.h"
 
 #include "ScratchSettings.h"
+#include "SmallDisk.h"
 #include "app/Palette.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -290,6 +296,120 @@ TEST_F(SettingsTest, AFailedSaveOverADamagedFileIsReported) {
     QFile::remove(settings.filePath());
     QDir().mkpath(settings.filePath());
     EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
+}
+
+ino_t inodeOf(const QString& path) {
+    struct stat status {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    return status.st_ino;
+}
+
+// The earlier file as Quit found it, with a key of its own that the save must carry over.
+QByteArray earlierFile(int noteLength) {
+    return "[Globals]\nTrainCount=2\n[Notes]\nText=" + QByteArray(noteLength, 'n') + "\n";
+}
+
+TEST_F(SettingsTest, ASaveRenamesANewFileOverTheOldOne) {
+    settings.writeFile(earlierFile(100));
+    const auto inodeBefore = inodeOf(settings.filePath());
+    SettingsStore store;
+    LoadSettings(store, state);
+    EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt);
+    EXPECT_NE(inodeOf(settings.filePath()), inodeBefore);
+    EXPECT_EQ(settings.stored("Notes/Text"), QVariant(QString(100, QChar('n'))));
+    // Nothing of the save is left beside the file.
+    EXPECT_EQ(QFileInfo(settings.filePath()).dir().entryList(QDir::Files | QDir::Hidden),
+              QStringList({"Varnok.conf"}));
+}
+
+TEST_F(SettingsTest, ASaveThatStopsOnAFullDiskLeavesTheEarlierFileWhole) {
+    SmallDisk disk(256);
+    if (disk.whyNot()) {
+        GTEST_SKIP() << *disk.whyNot();
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+    const QString path = disk.path() + QStringLiteral("/Varnok/Varnok.conf");
+    ASSERT_TRUE(QDir().mkpath(disk.path() + QStringLiteral("/Varnok")));
+    const QByteArray earlier = earlierFile(40 * 1024);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(earlier), earlier.size());
+    }
+    // Room for a part of the new file only.
+    disk.fillLeaving(12);
+
+    SettingsStore store;
+    LoadSettings(store, state);
+    state.TrainCount = 3;
+    EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == earlier);
+    EXPECT_EQ(QDir(disk.path() + QStringLiteral("/Varnok")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"Varnok.conf"}));
+
+    // With room again the same save goes through: space was all it lacked.
+    disk.empty();
+    SettingsStore again;
+    LoadSettings(again, state);
+    state.TrainCount = 3;
+    EXPECT_EQ(saveWithDefaultPlaces(again), std::nullopt);
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("Globals/TrainCount"),
+              QVariant(QStringLiteral("3")));
+}
+
+TEST_F(SettingsTest, AFirstSaveOnAFullDiskLeavesNoFileBehind) {
+    SmallDisk disk(64);
+    if (disk.whyNot()) {
+        GTEST_SKIP() << *disk.whyNot();
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+    ASSERT_TRUE(QDir().mkpath(disk.path() + QStringLiteral("/Varnok")));
+    disk.fillLeaving(0);
+    SettingsStore store;
+    LoadSettings(store, state);
+    EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
+    EXPECT_EQ(QDir(disk.path() + QStringLiteral("/Varnok")).entryList(QDir::Files | QDir::Hidden),
+              QStringList());
+}
+
+TEST_F(SettingsTest, ASaveOverAFileOfDamagedLinesSucceeds) {
+    // Bytes of every kind, with the line breaks, brackets and equals signs of a settings file
+    // among them: keys that Qt reads in one form and writes in another.
+    std::mt19937 random(6);
+    for (int file = 0; file < 20; ++file) {
+        QByteArray bytes;
+        for (int i = 0; i < 2000; ++i) {
+            const auto roll = random() % 10;
+            bytes.append(roll == 0   ? '\n'
+                         : roll == 1 ? '='
+                         : roll == 2 ? '['
+                         : roll == 3 ? ']'
+                                     : char(random()));
+        }
+        settings.writeFile(bytes);
+        testing::internal::CaptureStderr();
+        SettingsStore store;
+        LoadSettings(store, state);
+        testing::internal::GetCapturedStderr();
+        state.TrainCount = 2;
+        EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt) << "file " << file;
+        EXPECT_EQ(settings.fileValues().value(QStringLiteral("Globals/TrainCount")),
+                  QStringLiteral("2"));
+    }
+}
+
+TEST_F(SettingsTest, DuplicateAndUnknownKeysDoNotStopStartUp) {
+    settings.writeFile("[Globals]\nTrainCount=2\nTrainCount=3\nTrainColor0=9\nTrainColor0=x\n"
+                       "Whistle=loud\n[Elsewhere]\nKey=1\n[Globals]\nTrainLength1=7\n");
+    const std::string warnings = load();
+    // Of a key given twice the last one counts, checked like any other value.
+    EXPECT_EQ(state.TrainCount, 3);
+    EXPECT_EQ(state.TrainData[0].ColorIndex, 3);
+    EXPECT_THAT(warnings, HasSubstr("[Globals] TrainColor0 = \"x\""));
+    EXPECT_EQ(state.TrainData[1].Length, 7);
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
 }
 
 TEST(Palette, HoldsTheTwentySevenLevelsWithBlueFastest) {

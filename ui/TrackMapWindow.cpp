@@ -73,6 +73,9 @@ TrackMapWindow::TrackMapWindow()
     Text1->setAlignment(Qt::AlignHCenter);
     Text1->moveCursor(QTextCursor::Start);
     Text1->setReadOnly(true);
+    // No edit menu on a right press: an open menu takes the keyboard, and a key let go
+    // meanwhile would stay held for the trains.
+    Text1->setContextMenuPolicy(Qt::NoContextMenu);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette textBackground = palette();

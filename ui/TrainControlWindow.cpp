@@ -107,6 +107,9 @@ TrainControlWindow::TrainControlWindow() {
         throttle->setAttribute(Qt::WA_NoMousePropagation);
         throttle->setToolTip(tr("Drag or click: this train's pace, from 0 (stopped) to 100"));
         throttle->setAccessibleName(trainControlName(tr("throttle"), i));
+        // No scroll menu on a right press: an open menu takes the keyboard, and a key let go
+        // meanwhile would stay held for the trains.
+        throttle->setContextMenuPolicy(Qt::NoContextMenu);
         // Moves by the user, by the keys' poll and by the program all come through here,
         // and so does every position of a dragged thumb.
         connect(throttle, &QScrollBar::valueChanged, this, [this, i] { updateThrottle(i); });

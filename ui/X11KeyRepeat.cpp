@@ -4,10 +4,18 @@
 
 #include <cstdlib>
 
-// The XKB header names a structure field "explicit", which C++ reserves.
+// The XKB header names a structure field "explicit", which C++ reserves. Clang warns about
+// any macro named after a keyword; this one is meant.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 bool requestWholeKeyRepeats() {
     // Other platforms, the offscreen one among them, may offer the X11 interface without a
