@@ -8,6 +8,7 @@ set title "One train: steps a second by throttle"
 set xlabel "throttle"
 set ylabel "steps a second"
 set logscale y
+set yrange [0.8:2000]
 set grid
 set xrange [0:100]
 set xtics 10
