@@ -5,6 +5,7 @@
 #include "track/TrackLayout.h"
 
 #include <cstdio>
+#include <set>
 
 namespace {
 
@@ -16,6 +17,31 @@ constexpr std::array<std::int32_t, kTrainSlots> kDefaultColorIndex = {3, 4, 5};
 constexpr std::int32_t kDefaultLength = 5;
 constexpr Colour kDefaultNodeColor = kYellow;
 
+// Whether "section/key" is one that the program reads or writes.
+bool isVarnokKey(const QString& sectionAndKey) {
+    static const std::set<QString> known = [] {
+        std::set<QString> keys;
+        const QString globals = QString::fromLatin1(kGlobalsSection) + QChar('/');
+        for (const char* key : {"TrainControlled", "TrackColor", "NodeColor", "TrainCount"}) {
+            keys.insert(globals + QString::fromLatin1(key));
+        }
+        for (std::size_t i = 0; i < kTrainSlots; ++i) {
+            for (const char* key : {"TrainColor", "TrainLength", "HeadPos", "Ctrl", "Speed"}) {
+                keys.insert(globals + trainKey(key, i));
+            }
+        }
+        for (const WindowPlaceKeys& place : {kTrackMapPlace, kTrainControlPlace, kOverviewPlace}) {
+            for (const char* key : {"Left", "Top"}) {
+                keys.insert(QString::fromLatin1(place.section) + QChar('/') +
+                            QString::fromLatin1(key));
+            }
+        }
+        keys.insert(QString::fromLatin1(kTrainControlPlace.section) + QStringLiteral("/Height"));
+        return keys;
+    }();
+    return known.contains(sectionAndKey);
+}
+
 } // namespace
 
 void LoadSettings(SettingsStore& store, SharedState& state) {
@@ -25,6 +51,7 @@ void LoadSettings(SettingsStore& store, SharedState& state) {
                                  .arg(store.fileName(), *problem);
         std::fputs(line.toLocal8Bit().constData(), stderr);
     }
+    store.warnAboutStrayKeys(isVarnokKey);
     const QString globals = QString::fromLatin1(kGlobalsSection);
     state.ControlledTrain =
         store.readLong(globals, QStringLiteral("TrainControlled"), 0, 0, kTrainSlots - 1);

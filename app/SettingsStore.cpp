@@ -1,5 +1,6 @@
 #include "app/SettingsStore.h"
 
+#include "app/RepeatedKeys.h"
 #include "app/TextConversions.h"
 
 #include <QFile>
@@ -24,6 +25,25 @@ QString printable(const QString& text) {
         shown += QStringLiteral("...");
     }
     return shown;
+}
+
+// At most this many lines about stray keys; a file of noise would otherwise flood the terminal.
+constexpr int kStrayKeyLines = 10;
+
+void warn(const QString& line) {
+    std::fputs(
+        (QStringLiteral("varnok: settings: ") + line + QChar('\n')).toLocal8Bit().constData(),
+        stderr);
+}
+
+// "[section] key" of a key as the store names it, "section/key", or "key" outside a section.
+QString shownKey(const QString& sectionAndKey) {
+    const qsizetype slash = sectionAndKey.indexOf(QChar('/'));
+    if (slash < 0) {
+        return QStringLiteral("[General] ") + printable(sectionAndKey);
+    }
+    return QStringLiteral("[%1] %2").arg(printable(sectionAndKey.left(slash)),
+                                         printable(sectionAndKey.mid(slash + 1)));
 }
 
 // A check that takes every value that converts.
@@ -68,6 +88,35 @@ std::optional<QString> SettingsStore::readProblem() const {
     return QStringLiteral("it cannot be read");
 }
 
+void SettingsStore::warnAboutStrayKeys(
+    const std::function<bool(const QString& sectionAndKey)>& isKnown) const {
+    QStringList lines;
+    QFile file(fileName());
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray text = file.readAll();
+        for (const RepeatedKey& repeated :
+             findRepeatedKeys({text.constData(), std::size_t(text.size())})) {
+            lines << QStringLiteral("[%1] %2 is given %3 times; the last one counts")
+                         .arg(printable(QString::fromStdString(repeated.section)),
+                              printable(QString::fromStdString(repeated.key)))
+                         .arg(repeated.times);
+        }
+    }
+    for (const QString& key : m_settings.allKeys()) {
+        if (!isKnown(key)) {
+            lines << shownKey(key) +
+                         QStringLiteral(" is not a Varnok setting; it is kept as it is");
+        }
+    }
+    for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), kStrayKeyLines); ++i) {
+        warn(lines[i]);
+    }
+    if (lines.size() > kStrayKeyLines) {
+        warn(QStringLiteral("%1 more keys given twice or unknown")
+                 .arg(lines.size() - kStrayKeyLines));
+    }
+}
+
 std::optional<QString> SettingsStore::storedText(const QString& section, const QString& key) const {
     const QVariant value = m_settings.value(section + QChar('/') + key);
     if (!value.isValid()) {
@@ -82,10 +131,8 @@ std::optional<QString> SettingsStore::storedText(const QString& section, const Q
 
 void SettingsStore::warnRejected(const QString& section, const QString& key, const QString& text,
                                  const QString& why, const std::string& fallback) {
-    const QString line =
-        QStringLiteral("varnok: settings: [%1] %2 = \"%3\" %4; using %5\n")
-            .arg(section, key, printable(text), why, QString::fromStdString(fallback));
-    std::fputs(line.toLocal8Bit().constData(), stderr);
+    warn(QStringLiteral("[%1] %2 = \"%3\" %4; using %5")
+             .arg(section, key, printable(text), why, QString::fromStdString(fallback)));
 }
 
 template <typename T, typename Check>

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <map>
 #include <optional>
@@ -25,6 +26,11 @@ public:
 
     // Why the stored file could not be read, when it could not.
     std::optional<QString> readProblem() const;
+
+    // Warns of every key that the file gives more than once (the last one counts) and of
+    // every key that `isKnown` does not take for one of the program's; such keys are kept as
+    // they are. A file full of them gets a few lines and a count of the rest.
+    void warnAboutStrayKeys(const std::function<bool(const QString& sectionAndKey)>& isKnown) const;
 
     std::int32_t readLong(const QString& section, const QString& key, std::int32_t fallback,
                           std::int32_t min = std::numeric_limits<std::int32_t>::min(),

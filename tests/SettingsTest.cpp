@@ -3,6 +3,7 @@
 #include "ScratchSettings.h"
 #include "SmallDisk.h"
 #include "app/Palette.h"
+#include "app/RepeatedKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -409,7 +410,47 @@ TEST_F(SettingsTest, DuplicateAndUnknownKeysDoNotStopStartUp) {
     EXPECT_EQ(state.TrainData[0].ColorIndex, 3);
     EXPECT_THAT(warnings, HasSubstr("[Globals] TrainColor0 = \"x\""));
     EXPECT_EQ(state.TrainData[1].Length, 7);
-    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
+    // Each key given twice, and each key the program does not know, is named once; they are
+    // kept in the file.
+    EXPECT_THAT(warnings, HasSubstr("[Globals] TrainCount is given 2 times; the last one counts"));
+    EXPECT_THAT(warnings, HasSubstr("[Globals] TrainColor0 is given 2 times"));
+    EXPECT_THAT(warnings, HasSubstr("[Globals] Whistle is not a Varnok setting; it is kept"));
+    EXPECT_THAT(warnings, HasSubstr("[Elsewhere] Key is not a Varnok setting"));
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 5) << warnings;
+}
+
+TEST_F(SettingsTest, EveryKeyTheProgramUsesIsKnown) {
+    settings.writeFile("[Globals]\nTrainControlled=0\nTrackColor=0\nNodeColor=0\nTrainCount=1\n"
+                       "TrainColor0=1\nTrainColor1=1\nTrainColor2=1\nTrainLength0=1\n"
+                       "TrainLength1=1\nTrainLength2=1\nHeadPos0=501\nHeadPos1=501\n"
+                       "HeadPos2=501\nCtrl0=1\nCtrl1=1\nCtrl2=1\nSpeed0=1\nSpeed1=1\nSpeed2=1\n"
+                       "[frmTrackMap]\nLeft=1\nTop=1\n[frmTrainControl]\nLeft=1\nTop=1\n"
+                       "Height=1360\n[frmOverview]\nLeft=1\nTop=1\n");
+    EXPECT_EQ(load(), "");
+}
+
+TEST_F(SettingsTest, AFileFullOfStrayKeysGetsAFewLines) {
+    QByteArray file("[Globals]\n");
+    for (int i = 0; i < 50; ++i) {
+        file += "Stray" + QByteArray::number(i) + "=1\n";
+    }
+    settings.writeFile(file + "TrainCount=2\n");
+    const std::string warnings = load();
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 11) << warnings;
+    EXPECT_THAT(warnings, HasSubstr("40 more keys given twice or unknown"));
+    EXPECT_EQ(state.TrainCount, 2);
+}
+
+TEST(RepeatedKeys, AreFoundWithinASectionAndAcrossItsReturns) {
+    const std::string text = "top=1\n top = 2\n[Globals]\nA=1\r\n; A=comment\n# A=comment\nB=1\n"
+                             "[Other]\nA=1\nno equals sign\n[broken\nA=2\n[ Globals ]\nA=3\n"
+                             "B=2\nC=1\n";
+    const std::vector<RepeatedKey> expected = {
+        {"General", "top", 2}, {"Other", "A", 2}, {"Globals", "A", 2}, {"Globals", "B", 2}};
+    EXPECT_EQ(findRepeatedKeys(text), expected);
+    EXPECT_TRUE(findRepeatedKeys("").empty());
+    EXPECT_TRUE(findRepeatedKeys("[Globals]\nA=1\nB=1\n[Other]\nA=1").empty());
+    EXPECT_EQ(findRepeatedKeys("A=1\nA=2\nA=3"), (std::vector<RepeatedKey>{{"General", "A", 3}}));
 }
 
 TEST(Palette, HoldsTheTwentySevenLevelsWithBlueFastest) {
