@@ -27,7 +27,7 @@ struct RatePoint {
 RatePoint measure(int throttle, int secondsPerPoint, StepCounter& counter) {
     RatePoint point;
     point.throttle = throttle;
-    point.interval = throttle == 0 ? 0 : SpeedToInterval(throttle);
+    point.interval = SpeedToInterval(throttle);
     BenchProgram::setThrottles(1, 0);
     counter.reset();
     BenchProgram::setThrottles(1, throttle);
