@@ -42,7 +42,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     if (is(argv[1], "pacing") && (argc == 4 || argc == 5)) {
-        return runPacing(wholeNumberArgument(argv[2], kThrottleMin, kThrottleMax),
+        // A stopped train asks for no steps: the idle run measures that.
+        return runPacing(wholeNumberArgument(argv[2], kThrottleMin + 1, kThrottleMax),
                          wholeNumberArgument(argv[3], 1, 3600),
                          argc == 5 ? wholeNumberArgument(argv[4], 1, kBodyCapacity)
                                    : kBodyCapacity);
