@@ -27,6 +27,14 @@ bool is(const char* argument, const char* mode) {
     return std::strcmp(argument, mode) == 0;
 }
 
+// Runs `benchmark` in an application of the program's kind, its arguments already checked.
+template <typename Benchmark>
+int withApplication(int argc, char* argv[], Benchmark benchmark) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return benchmark();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -39,20 +47,21 @@ int main(int argc, char* argv[]) {
     if (is(argv[1], "startup") && argc == 3) {
         return runStartup(wholeNumberArgument(argv[2], 1, 1000), argv[0]);
     }
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
     if (is(argv[1], "pacing") && (argc == 4 || argc == 5)) {
         // A stopped train asks for no steps: the idle run measures that.
-        return runPacing(wholeNumberArgument(argv[2], kThrottleMin + 1, kThrottleMax),
-                         wholeNumberArgument(argv[3], 1, 3600),
-                         argc == 5 ? wholeNumberArgument(argv[4], 1, kBodyCapacity)
-                                   : kBodyCapacity);
+        const int throttle = wholeNumberArgument(argv[2], kThrottleMin + 1, kThrottleMax);
+        const int seconds = wholeNumberArgument(argv[3], 1, 3600);
+        const int length =
+            argc == 5 ? wholeNumberArgument(argv[4], 1, kBodyCapacity) : kBodyCapacity;
+        return withApplication(argc, argv, [&] { return runPacing(throttle, seconds, length); });
     }
     if (is(argv[1], "idle") && argc == 3) {
-        return runIdle(wholeNumberArgument(argv[2], 1, 3600));
+        const int seconds = wholeNumberArgument(argv[2], 1, 3600);
+        return withApplication(argc, argv, [&] { return runIdle(seconds); });
     }
     if (is(argv[1], "rate-curve") && argc == 4) {
-        return runRateCurve(wholeNumberArgument(argv[2], 1, 3600), argv[3]);
+        const int seconds = wholeNumberArgument(argv[2], 1, 3600);
+        return withApplication(argc, argv, [&] { return runRateCurve(seconds, argv[3]); });
     }
     return usage();
 }
