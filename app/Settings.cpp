@@ -46,8 +46,8 @@ bool isVarnokKey(const QString& sectionAndKey) {
 
 void LoadSettings(SettingsStore& store, SharedState& state) {
     if (const auto problem = store.readProblem()) {
-        const QString line = QStringLiteral("varnok: settings: %1: %2; what cannot be read takes "
-                                            "its default\n")
+        const QString line = QStringLiteral("varnok: settings: %1: %2; every setting takes its "
+                                            "default, and Quit leaves the file as it is\n")
                                  .arg(store.fileName(), *problem);
         std::fputs(line.toLocal8Bit().constData(), stderr);
     }

@@ -1,16 +1,13 @@
 #include "app/SettingsStore.h"
 
-#include "app/RepeatedKeys.h"
 #include "app/TextConversions.h"
 
 #include <QFile>
+#include <QStandardPaths>
 #include <QStringList>
-#include <QVariant>
 
 #include <algorithm>
 #include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -36,14 +33,29 @@ void warn(const QString& line) {
         stderr);
 }
 
-// "[section] key" of a key as the store names it, "section/key", or "key" outside a section.
-QString shownKey(const QString& sectionAndKey) {
-    const qsizetype slash = sectionAndKey.indexOf(QChar('/'));
-    if (slash < 0) {
-        return QStringLiteral("[General] ") + printable(sectionAndKey);
+QString fromFile(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// "[section] key", fit to be shown.
+QString shownKey(const std::string& section, const std::string& key) {
+    return QStringLiteral("[%1] %2").arg(printable(fromFile(section)), printable(fromFile(key)));
+}
+
+// "3, 7 and 9", or the first few of many.
+QString lineNumbers(const std::vector<std::size_t>& numbers) {
+    constexpr std::size_t kShown = 5;
+    QStringList shown;
+    for (std::size_t i = 0; i < std::min(numbers.size(), kShown); ++i) {
+        shown << QString::number(numbers[i]);
     }
-    return QStringLiteral("[%1] %2").arg(printable(sectionAndKey.left(slash)),
-                                         printable(sectionAndKey.mid(slash + 1)));
+    if (numbers.size() > kShown) {
+        return shown.join(QStringLiteral(", ")) +
+               QStringLiteral(" and %1 more").arg(numbers.size() - kShown);
+    }
+    const QString last = shown.takeLast();
+    return shown.isEmpty() ? last
+                           : shown.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
 // A check that takes every value that converts.
@@ -55,56 +67,44 @@ std::optional<QString> anyValue(T) {
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Varnok"),
-                 QStringLiteral("Varnok")) {
-    // A save writes a new file and renames it over the old one, or fails: a write that stops
-    // part of the way (a full disk) leaves the earlier file whole.
-    m_settings.setAtomicSyncRequired(true);
-    // The store is the user's file alone; a system-wide file would blur what a save wrote.
-    m_settings.setFallbacksEnabled(false);
-}
-
-std::optional<SettingsStore::FileIdentity> SettingsStore::identityOf(const QString& path) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        return std::nullopt;
-    }
-    return FileIdentity{status.st_dev, status.st_ino};
-}
+    : m_path(QFile::encodeName(
+                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                 QStringLiteral("/Varnok/Varnok.conf"))
+                 .toStdString()),
+      m_read(readSettingsFile(m_path)), m_document(m_read.text) {}
 
 QString SettingsStore::fileName() const {
-    return m_settings.fileName();
+    return QFile::decodeName(QByteArray::fromStdString(m_path));
 }
 
 std::optional<QString> SettingsStore::readProblem() const {
-    switch (m_settings.status()) {
-    case QSettings::NoError:
+    if (m_read.outcome != SettingsFileRead::Outcome::NotRead) {
         return std::nullopt;
-    case QSettings::AccessError:
-        return QStringLiteral("it cannot be read");
-    case QSettings::FormatError:
-        return QStringLiteral("parts of it are damaged");
     }
-    return QStringLiteral("it cannot be read");
+    return QString::fromStdString(m_read.whyNot);
+}
+
+void SettingsStore::removeLeftovers() const {
+    removeLeftoverSaves(m_path);
 }
 
 void SettingsStore::warnAboutStrayKeys(
     const std::function<bool(const QString& sectionAndKey)>& isKnown) const {
     QStringList lines;
-    QFile file(fileName());
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray text = file.readAll();
-        for (const RepeatedKey& repeated :
-             findRepeatedKeys({text.constData(), std::size_t(text.size())})) {
-            lines << QStringLiteral("[%1] %2 is given %3 times; the last one counts")
-                         .arg(printable(QString::fromStdString(repeated.section)),
-                              printable(QString::fromStdString(repeated.key)))
-                         .arg(repeated.times);
-        }
+    if (const auto damaged = m_document.damagedLines(); !damaged.empty()) {
+        lines << QStringLiteral("%1: %2 %3 not a section or a key; kept as it is")
+                     .arg(fileName(),
+                          damaged.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
+                          lineNumbers(damaged) + (damaged.size() == 1 ? QStringLiteral(" is")
+                                                                      : QStringLiteral(" are")));
     }
-    for (const QString& key : m_settings.allKeys()) {
-        if (!isKnown(key)) {
-            lines << shownKey(key) +
+    for (const RepeatedKey& repeated : m_document.repeatedKeys()) {
+        lines << shownKey(repeated.section, repeated.key) +
+                     QStringLiteral(" is given %1 times; the last one counts").arg(repeated.times);
+    }
+    for (const auto& [section, key] : m_document.keys()) {
+        if (!isKnown(fromFile(section) + QChar('/') + fromFile(key))) {
+            lines << shownKey(section, key) +
                          QStringLiteral(" is not a Varnok setting; it is kept as it is");
         }
     }
@@ -117,16 +117,9 @@ void SettingsStore::warnAboutStrayKeys(
     }
 }
 
-std::optional<QString> SettingsStore::storedText(const QString& section, const QString& key) const {
-    const QVariant value = m_settings.value(section + QChar('/') + key);
-    if (!value.isValid()) {
-        return std::nullopt;
-    }
-    // A value with commas reads back as a list; put it together again to judge and show it.
-    if (value.typeId() == QMetaType::QStringList) {
-        return value.toStringList().join(QChar(','));
-    }
-    return value.toString();
+std::optional<std::string> SettingsStore::storedText(const QString& section,
+                                                     const QString& key) const {
+    return m_document.value(section.toStdString(), key.toStdString());
 }
 
 void SettingsStore::warnRejected(const QString& section, const QString& key, const QString& text,
@@ -143,10 +136,10 @@ T SettingsStore::read(const QString& section, const QString& key, T fallback,
     if (!text) {
         return fallback;
     }
-    const auto value = convert(text->toStdString());
+    const auto value = convert(*text);
     const std::optional<QString> fault = value ? check(*value) : notConverted;
     if (fault) {
-        warnRejected(section, key, *text, *fault, fallbackText);
+        warnRejected(section, key, fromFile(*text), *fault, fallbackText);
         return fallback;
     }
     return *value;
@@ -175,73 +168,22 @@ float SettingsStore::readSingle(const QString& section, const QString& key, floa
 }
 
 void SettingsStore::writeText(const QString& section, const QString& key, const std::string& text) {
-    const QString name = section + QChar('/') + key;
-    m_settings.setValue(name, QString::fromStdString(text));
-    m_written[name] = QString::fromStdString(text);
-}
-
-std::optional<QString> SettingsStore::syncProblem(const std::optional<FileIdentity>& before) {
-    m_settings.sync();
-    const QSettings::Status status = m_settings.status();
-    if (status == QSettings::NoError) {
-        return std::nullopt;
-    }
-    // The status keeps the first error met, so a file that was damaged when it was read still
-    // reports that after a good save. The save replaces the file, which tells the two apart.
-    const auto after = identityOf(fileName());
-    if (status == QSettings::FormatError && after && after != before) {
-        return std::nullopt;
-    }
-    return QStringLiteral("the file could not be written");
-}
-
-bool SettingsStore::fileIsWhole() const {
-    // Read under a second name: under its own, Qt would answer from what it has cached.
-    static int checks = 0;
-    const QString checkName =
-        QStringLiteral("%1.check-%2-%3").arg(fileName()).arg(::getpid()).arg(++checks);
-    if (::link(QFile::encodeName(fileName()).constData(),
-               QFile::encodeName(checkName).constData()) != 0) {
-        // A file system without second names: Qt's word has to do.
-        return true;
-    }
-    bool whole = false;
-    {
-        // Every line that Qt writes ends in a line break: a file cut short within a line does
-        // not, and one cut at a line's end lacks what follows, the values written here among
-        // it unless only keys of other programs followed them. (Keys from a damaged file may
-        // come back under other names, so they cannot be compared one by one.)
-        QFile file(checkName);
-        const bool endsALine = file.open(QIODevice::ReadOnly) && file.size() > 0 &&
-                               file.seek(file.size() - 1) && file.read(1) == "\n";
-        const QSettings written(checkName, QSettings::IniFormat);
-        whole =
-            endsALine && std::all_of(m_written.begin(), m_written.end(), [&](const auto& entry) {
-                return written.value(entry.first) == QVariant(entry.second);
-            });
-    }
-    QFile::remove(checkName);
-    return whole;
+    m_written.push_back({section.toStdString(), key.toStdString(), text});
 }
 
 std::optional<QString> SettingsStore::flush() {
-    const QByteArray file = QFile::encodeName(fileName());
-    const auto before = identityOf(fileName());
-    // Qt takes a write that a full disk cut short for a whole one, and renames the cut file
-    // over the earlier one. A second name keeps the earlier file, to put back if need be.
-    const QByteArray earlier = file + ".earlier";
-    ::unlink(earlier.constData());
-    const bool kept = before && ::link(file.constData(), earlier.constData()) == 0;
-
-    std::optional<QString> failure = syncProblem(before);
-    if (!failure && !fileIsWhole()) {
-        failure = QStringLiteral("the disk took only a part of it");
+    // The file as it stands now: what another program or the user put in it since the start
+    // is kept too.
+    const SettingsFileRead current = readSettingsFile(m_path);
+    if (current.outcome == SettingsFileRead::Outcome::NotRead) {
+        return QString::fromStdString(current.whyNot) + QStringLiteral(", so it is left as it is");
     }
-    if (failure && kept) {
-        ::rename(earlier.constData(), file.constData());
-    } else if (failure && !before) {
-        ::unlink(file.constData());
+    SettingsDocument document(current.text);
+    for (const auto& [section, key, text] : m_written) {
+        document.setValue(section, key, text);
     }
-    ::unlink(earlier.constData());
-    return failure;
+    if (const auto failure = replaceSettingsFile(m_path, document.text())) {
+        return QString::fromStdString(*failure);
+    }
+    return std::nullopt;
 }

@@ -1,16 +1,18 @@
 #pragma once
 
-#include <QSettings>
+#include "app/SettingsDocument.h"
+#include "app/SettingsFile.h"
+
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <limits>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
+#include <vector>
 
 // The user's settings store of application Varnok: sections of keys with plain-text values.
 //
@@ -19,18 +21,23 @@
 // warning line naming the section, the key and the rejected text, and yields the default.
 class SettingsStore {
 public:
+    // The user's store: $XDG_CONFIG_HOME/Varnok/Varnok.conf, or ~/.config/Varnok/Varnok.conf.
     SettingsStore();
 
     // The file behind the store.
     QString fileName() const;
 
-    // Why the stored file could not be read, when it could not.
+    // Why the stored file could not be read, when it is there and could not.
     std::optional<QString> readProblem() const;
 
-    // Warns of every key that the file gives more than once (the last one counts) and of
-    // every key that `isKnown` does not take for one of the program's; such keys are kept as
-    // they are. A file full of them gets a few lines and a count of the rest.
+    // Warns of every key that the file gives more than once (the last one counts), of every
+    // key that `isKnown` does not take for one of the program's, and of the lines that are
+    // not settings at all; they are all kept as they are. A file full of them gets a few
+    // lines and a count of the rest.
     void warnAboutStrayKeys(const std::function<bool(const QString& sectionAndKey)>& isKnown) const;
+
+    // Removes what saves that were killed part of the way left beside the file.
+    void removeLeftovers() const;
 
     std::int32_t readLong(const QString& section, const QString& key, std::int32_t fallback,
                           std::int32_t min = std::numeric_limits<std::int32_t>::min(),
@@ -41,24 +48,14 @@ public:
 
     void writeText(const QString& section, const QString& key, const std::string& text);
 
-    // Writes every change to the file, which is replaced as a whole. Returns why that failed,
-    // or nothing when the file now holds the values. After a failure the earlier file is
-    // there as it was, or no file when there was none.
+    // Writes what was written to the store into the file as it now stands on disk, which is
+    // replaced as a whole: every line that the store did not write is carried over as it is.
+    // Returns why that failed, or nothing when the file now holds the values. After a failure
+    // the earlier file is there as it was, or no file when there was none.
     std::optional<QString> flush();
 
 private:
-    // Where a file is on disk: a save puts a new one in the old one's place.
-    struct FileIdentity {
-        dev_t device;
-        ino_t inode;
-        bool operator==(const FileIdentity&) const = default;
-    };
-
-    static std::optional<FileIdentity> identityOf(const QString& path);
-    std::optional<QString> syncProblem(const std::optional<FileIdentity>& before);
-    // Whether the file on disk, read afresh, is the whole of what the store wrote.
-    bool fileIsWhole() const;
-    std::optional<QString> storedText(const QString& section, const QString& key) const;
+    std::optional<std::string> storedText(const QString& section, const QString& key) const;
     // The stored value converted, when it converts and `check` finds no fault in it; else the
     // fallback, after a warning.
     template <typename T, typename Check>
@@ -68,7 +65,9 @@ private:
     static void warnRejected(const QString& section, const QString& key, const QString& text,
                              const QString& why, const std::string& fallback);
 
-    QSettings m_settings;
-    // What this store wrote, each key's text as it was given.
-    std::map<QString, QString> m_written;
+    std::string m_path;
+    SettingsFileRead m_read;
+    SettingsDocument m_document;
+    // What this store wrote, in the order it was written: section, key and text.
+    std::vector<std::array<std::string, 3>> m_written;
 };

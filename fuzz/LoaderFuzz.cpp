@@ -1,14 +1,15 @@
 #include "FuzzCheck.h"
 #include "app/Palette.h"
 #include "app/Settings.h"
+#include "app/SettingsDocument.h"
 #include "track/TrackLayout.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -50,6 +51,31 @@ void requireWithin(std::int32_t value, std::int32_t min, std::int32_t max, const
                                               std::to_string(max));
 }
 
+// What Quit does to the file: the values it writes read back, and every key and damaged line
+// of the file is still there.
+void requireSaveKeepsTheRest(std::string_view text) {
+    const SettingsDocument before(text);
+    SettingsDocument after(before);
+    const std::array<std::array<const char*, 3>, 3> written = {{{"Globals", "TrainCount", "2"},
+                                                                {"frmTrackMap", "Left", "-15"},
+                                                                {"Globals", "Ctrl7", "1"}}};
+    for (const auto& [section, key, value] : written) {
+        after.setValue(section, key, value);
+    }
+    const SettingsDocument reread(after.text());
+    for (const auto& [section, key, value] : written) {
+        require(reread.value(section, key) == value,
+                std::string(section) + "/" + key + " does not read back");
+    }
+    const auto keys = reread.keys();
+    for (const auto& key : before.keys()) {
+        require(std::find(keys.begin(), keys.end(), key) != keys.end(),
+                "a save lost the key " + key.first + "/" + key.second);
+    }
+    require(reread.damagedLines().size() == before.damagedLines().size(),
+            "a save changed the damaged lines");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -58,19 +84,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // One file, rewritten for each input. Qt caches a settings file by its path and tells a
-    // new one by its size and time alone: each input gets a time of its own.
     static const QTemporaryDir folder;
-    static qint64 run = 0;
     QDir().mkpath(folder.path() + QStringLiteral("/Varnok"));
     {
         QFile file(folder.path() + QStringLiteral("/Varnok/Varnok.conf"));
         require(file.open(QIODevice::WriteOnly | QIODevice::Truncate),
                 "the scratch settings file cannot be written");
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-        file.setFileTime(QDateTime::fromSecsSinceEpoch(++run), QFileDevice::FileModificationTime);
     }
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
 
     SharedState state;
     std::array<float, 7> places{};
@@ -101,5 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const float place : places) {
         require(std::isfinite(place), "a window measure is not a finite number");
     }
+    requireSaveKeepsTheRest({reinterpret_cast<const char*>(data), size});
     return 0;
 }

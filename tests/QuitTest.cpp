@@ -128,8 +128,7 @@ TEST_F(QuitTest, AFailedWriteIsReportedWithAFailingStatus) {
 
 TEST_F(QuitTest, ASettingsFolderThatCannotBeMadeIsReportedWithAFailingStatus) {
     // No folder can be made under /proc, not even by root.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStringLiteral("/proc/varnok-settings"));
+    useConfigFolder(QStringLiteral("/proc/varnok-settings"));
     EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(1),
                 "could not save the settings to /proc/varnok-settings/Varnok/Varnok\\.conf");
 }

@@ -12,6 +12,11 @@
 #include <memory>
 #include <vector>
 
+// Points the user's settings store at `folder`, as XDG_CONFIG_HOME does.
+inline void useConfigFolder(const QString& folder) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+}
+
 // A settings store of its own for one test: the user's store is pointed at a fresh folder,
 // and the test can put any text in the file or read back what the program wrote.
 class ScratchSettings {
@@ -20,9 +25,8 @@ public:
 
     QString filePath() const { return folder() + QStringLiteral("/Varnok/Varnok.conf"); }
 
-    // Starts a store whose file holds `contents`, as a user or a damaged disk left it. Each
-    // store lives in a new folder: the settings code caches a file by its path and notices a
-    // rewrite by its size and time, which two quick writes of the same size can share.
+    // Starts a store whose file holds `contents`, as a user or a damaged disk left it, in a
+    // new folder.
     void writeFile(const QByteArray& contents) {
         moveToFreshFolder();
         ASSERT_TRUE(QDir().mkpath(folder() + QStringLiteral("/Varnok")));
@@ -68,7 +72,7 @@ private:
     void moveToFreshFolder() {
         m_folders.push_back(std::make_unique<QTemporaryDir>());
         ASSERT_TRUE(m_folders.back()->isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder());
+        useConfigFolder(folder());
     }
 
     std::vector<std::unique_ptr<QTemporaryDir>> m_folders;

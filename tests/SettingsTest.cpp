@@ -3,7 +3,7 @@
 #include "ScratchSettings.h"
 #include "SmallDisk.h"
 #include "app/Palette.h"
-#include "app/RepeatedKeys.h"
+#include "app/SettingsDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -328,7 +328,7 @@ TEST_F(SettingsTest, ASaveThatStopsOnAFullDiskLeavesTheEarlierFileWhole) {
     if (disk.whyNot()) {
         GTEST_SKIP() << *disk.whyNot();
     }
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+    useConfigFolder(disk.path());
     const QString path = disk.path() + QStringLiteral("/Varnok/Varnok.conf");
     ASSERT_TRUE(QDir().mkpath(disk.path() + QStringLiteral("/Varnok")));
     const QByteArray earlier = earlierFile(40 * 1024);
@@ -365,7 +365,7 @@ TEST_F(SettingsTest, AFirstSaveOnAFullDiskLeavesNoFileBehind) {
     if (disk.whyNot()) {
         GTEST_SKIP() << *disk.whyNot();
     }
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+    useConfigFolder(disk.path());
     ASSERT_TRUE(QDir().mkpath(disk.path() + QStringLiteral("/Varnok")));
     disk.fillLeaving(0);
     SettingsStore store;

@@ -1,0 +1,307 @@
+#include "app/SettingsFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// As many links as the kernel follows in one path.
+constexpr int kMostLinks = 40;
+
+std::string errorText(int error) {
+    return std::strerror(error);
+}
+
+std::string kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a FIFO";
+    }
+    if (S_ISCHR(mode)) {
+        return "a character device";
+    }
+    if (S_ISBLK(mode)) {
+        return "a block device";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    return "not a regular file";
+}
+
+std::string tooLarge(std::size_t size) {
+    return "at " + std::to_string(size) + " bytes it is larger than a settings file can be (" +
+           std::to_string(kLargestSettingsFile) + ")";
+}
+
+// The file that `path` finally names, following every symbolic link on the way.
+struct LinkTarget {
+    fs::path path;
+    std::optional<std::string> fault;
+};
+
+LinkTarget followLinks(const std::string& path) {
+    fs::path target(path);
+    for (int hop = 0; hop <= kMostLinks; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(target, error))) {
+            return {target, std::nullopt};
+        }
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            return {target, "its link " + target.string() + " cannot be read: " + error.message()};
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return {target, "it leads through more than " + std::to_string(kMostLinks) +
+                        " symbolic links, or round in a loop"};
+}
+
+// The temporary files of this program's saves: ".NAME.saving-PID" beside the file NAME.
+std::string temporaryPrefix(const fs::path& target) {
+    return "." + target.filename().string() + ".saving-";
+}
+
+fs::path temporaryFile(const fs::path& target) {
+    return target.parent_path() / (temporaryPrefix(target) + std::to_string(::getpid()));
+}
+
+// Closes a descriptor once, and removes the temporary file unless it was renamed.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(fs::path path) : m_path(std::move(path)) {
+        m_descriptor =
+            ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    }
+    ~TemporaryFile() {
+        if (m_descriptor >= 0) {
+            ::close(m_descriptor);
+        }
+        if (!m_renamed) {
+            ::unlink(m_path.c_str());
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int descriptor() const { return m_descriptor; }
+    const fs::path& path() const { return m_path; }
+
+    bool close() {
+        const int descriptor = std::exchange(m_descriptor, -1);
+        return ::close(descriptor) == 0;
+    }
+
+    bool renameOver(const fs::path& target) {
+        m_renamed = ::rename(m_path.c_str(), target.c_str()) == 0;
+        return m_renamed;
+    }
+
+private:
+    fs::path m_path;
+    int m_descriptor = -1;
+    bool m_renamed = false;
+};
+
+bool writeAll(int descriptor, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(descriptor, text.data(), text.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            // A write that takes nothing and gives no reason has met a full disk.
+            errno = written == 0 ? ENOSPC : errno;
+            return false;
+        }
+        text.remove_prefix(std::size_t(written));
+    }
+    return true;
+}
+
+// Whether the file holds exactly `text`, read afresh from its start.
+bool holdsExactly(int descriptor, std::string_view text) {
+    std::string buffer(64 * 1024, '\0');
+    off_t offset = 0;
+    while (true) {
+        const ssize_t got = ::pread(descriptor, buffer.data(), buffer.size(), offset);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            return std::size_t(offset) == text.size();
+        }
+        const std::string_view part(buffer.data(), std::size_t(got));
+        if (text.substr(std::size_t(offset), part.size()) != part) {
+            return false;
+        }
+        offset += got;
+    }
+}
+
+// Makes the rename itself lasting. Some file systems cannot flush a folder and say so; the
+// rename stands there as well as they can make it.
+std::optional<std::string> syncFolder(const fs::path& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return std::nullopt;
+    }
+    const bool synced =
+        ::fsync(descriptor) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+    const int error = errno;
+    ::close(descriptor);
+    if (!synced) {
+        return "the new file is in place, but its folder could not be flushed to the disk: " +
+               errorText(error);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+SettingsFileRead readSettingsFile(const std::string& path) {
+    const auto notRead = [](std::string why) {
+        return SettingsFileRead{
+            SettingsFileRead::Outcome::NotRead, {}, "it cannot be read: " + why};
+    };
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        if (errno == ENOENT) {
+            return {};
+        }
+        return notRead(errorText(errno));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return notRead("it is " + kindOf(status.st_mode) + ", not a regular file");
+    }
+    if (std::size_t(status.st_size) > kLargestSettingsFile) {
+        return notRead(tooLarge(std::size_t(status.st_size)));
+    }
+    // Without blocking: a FIFO put in the file's place between the look and the open must not
+    // hang the start.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return notRead(errorText(errno));
+    }
+    SettingsFileRead read{SettingsFileRead::Outcome::Read, {}, {}};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        read = notRead("it is " + kindOf(status.st_mode) + ", not a regular file");
+    } else {
+        // One byte more than the most that is taken tells a file that grew too large.
+        std::string buffer(kLargestSettingsFile + 1, '\0');
+        std::size_t size = 0;
+        while (size < buffer.size()) {
+            const ssize_t got = ::read(descriptor, buffer.data() + size, buffer.size() - size);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                read = notRead(errorText(errno));
+                break;
+            }
+            if (got == 0) {
+                break;
+            }
+            size += std::size_t(got);
+        }
+        if (size > kLargestSettingsFile) {
+            read = notRead(tooLarge(size));
+        } else if (read.outcome == SettingsFileRead::Outcome::Read) {
+            buffer.resize(size);
+            read.text = std::move(buffer);
+        }
+    }
+    ::close(descriptor);
+    return read;
+}
+
+std::optional<std::string> replaceSettingsFile(const std::string& path, std::string_view text) {
+    const LinkTarget target = followLinks(path);
+    if (target.fault) {
+        return target.fault;
+    }
+    // The file that is replaced, as the messages name it.
+    const std::string it = target.path == fs::path(path)
+                               ? std::string("it")
+                               : "the file it links to, " + target.path.string() + ",";
+    struct stat earlier {};
+    const bool exists = ::lstat(target.path.c_str(), &earlier) == 0;
+    if (exists && !S_ISREG(earlier.st_mode)) {
+        return it + " is " + kindOf(earlier.st_mode) + ", not a regular file";
+    }
+    const fs::path folder = target.path.parent_path().empty() ? "." : target.path.parent_path();
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) {
+        return "its folder " + folder.string() + " cannot be made: " + error.message();
+    }
+    removeLeftoverSaves(path);
+
+    // A file of this name is the leftover of an earlier program that had this one's number.
+    const fs::path temporaryPath = temporaryFile(folder / target.path.filename());
+    ::unlink(temporaryPath.c_str());
+    TemporaryFile temporary(temporaryPath);
+    if (temporary.descriptor() < 0) {
+        return "the new file " + temporary.path().string() + " cannot be made: " + errorText(errno);
+    }
+    // The new file gets the earlier one's permissions; a file system without them keeps its own.
+    if (exists) {
+        ::fchmod(temporary.descriptor(), earlier.st_mode & 07777);
+    }
+    const auto failed = [&](const std::string& what) {
+        return what + " " + temporary.path().string() + " failed: " + errorText(errno);
+    };
+    if (!writeAll(temporary.descriptor(), text)) {
+        return failed("writing");
+    }
+    if (::fsync(temporary.descriptor()) != 0) {
+        return failed("flushing");
+    }
+    if (!holdsExactly(temporary.descriptor(), text)) {
+        return "the new file " + temporary.path().string() +
+               " does not read back as it was written";
+    }
+    if (!temporary.close()) {
+        return failed("closing");
+    }
+    if (!temporary.renameOver(target.path)) {
+        return "renaming " + temporary.path().string() + " over " + it +
+               " failed: " + errorText(errno);
+    }
+    return syncFolder(folder);
+}
+
+void removeLeftoverSaves(const std::string& path) {
+    const fs::path target = followLinks(path).path;
+    const fs::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    const std::string prefix = temporaryPrefix(target);
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        const std::string pid = name.substr(std::min(prefix.size(), name.size()));
+        if (!name.starts_with(prefix) || pid.empty() || pid.size() > 9 ||
+            !std::all_of(pid.begin(), pid.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            continue;
+        }
+        // The save of a program that still runs is not a leftover.
+        const bool running = ::kill(::pid_t(std::stol(pid)), 0) == 0 || errno == EPERM;
+        if (!running && entry->symlink_status(error).type() == fs::file_type::regular) {
+            ::unlink(entry->path().c_str());
+        }
+    }
+}
