@@ -80,8 +80,9 @@ TEST_F(QuitTest, QuitWritesTheStateAndThePlacesAsTheyStand) {
 
 TEST(QuitWithStoredPlaces, UntouchedPlacesAreWrittenBackAsTheyWereRead) {
     ScratchSettings settings;
-    settings.writeFile("[frmTrackMap]\nLeft=1007.5\nTop=2e3\n[frmOverview]\nLeft=2000\nTop=300\n"
-                       "[frmTrainControl]\nHeight=2560\n[Globals]\nTrainLength0=7\nSpeed1=40\n");
+    settings.writeFile(
+        "[frmTrackMap]\nLeft=1007.5\nTop=2e3\n[frmOverview]\nLeft=2000\nTop=300\n"
+        "[frmTrainControl]\nHeight=2560\n[Globals]\nTrainCount=3\nTrainLength0=7\nSpeed1=40\n");
     Main();
     EXPECT_EXIT(frmTrackMap().close(), testing::ExitedWithCode(0), "");
     unloadWindows();

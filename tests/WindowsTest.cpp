@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "sim/SharedState.h"
+#include "ui/DesignUnits.h"
 #include "ui/OverviewWindow.h"
 #include "ui/TrackMapWindow.h"
 #include "ui/TrackView.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 
@@ -72,8 +74,9 @@ TEST_F(WindowsTest, AnEmptyStoreOpensBothWindowsAtTheirDefaultPlaces) {
 }
 
 TEST_F(WindowsTest, WindowsOpenWhereTheStoreSays) {
-    settings.writeFile("[frmTrackMap]\nLeft=1500\nTop=300\n[frmTrainControl]\nLeft=3000\n"
-                       "Top=4500\nHeight=2560\n[frmOverview]\nLeft=600\nTop=1200\n");
+    settings.writeFile("[Globals]\nTrainCount=3\n[frmTrackMap]\nLeft=1500\nTop=300\n"
+                       "[frmTrainControl]\nLeft=3000\nTop=4500\nHeight=2560\n[frmOverview]\n"
+                       "Left=600\nTop=1200\n");
     EXPECT_EQ(startUp(), "");
     EXPECT_EQ(frmTrackMap().pos(), QPoint(100, 20));
     EXPECT_EQ(frmTrainControl().pos(), QPoint(200, 300));
@@ -94,17 +97,62 @@ TEST_F(WindowsTest, AWindowStoredOutsideEveryScreenOpensAtItsDefaultPlace) {
     EXPECT_EQ(frmTrainControl().topTwips(), 5650.0f);
 }
 
-TEST_F(WindowsTest, AnyFiniteHeightIsTakenAndKept) {
-    settings.writeFile("[frmTrainControl]\nHeight=0\n");
-    EXPECT_EQ(startUp(), "");
-    EXPECT_EQ(frmTrainControl().height(), 0);
-    EXPECT_EQ(frmTrainControl().pos(), QPoint(67, 377));
-    EXPECT_EQ(frmTrainControl().heightTwips(), 0.0f);
-    unloadWindows();
-    settings.writeFile("[frmTrainControl]\nHeight=3e38\n");
-    EXPECT_EQ(startUp(), "");
-    EXPECT_EQ(frmTrainControl().height(), 32767);
-    EXPECT_EQ(frmTrainControl().heightTwips(), 3e38f);
+TEST_F(WindowsTest, AWindowWithTooLittleOfItsTopOnAScreenOpensAtItsDefaultPlace) {
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    const QSize trackMap(610, 391);
+    struct Case {
+        QPoint place;
+        bool kept;
+    };
+    const std::vector<Case> cases = {
+        {screen.bottomRight(), false}, // one pixel on the screen
+        {screen.topLeft() - QPoint(trackMap.width() - 1, trackMap.height() - 1), false},
+        {screen.topLeft() - QPoint(0, 1), false}, // the caption bar's top row off the screen
+        {screen.topRight() - QPoint(98, 0), false},
+        {screen.bottomRight() - QPoint(99, 29), true}, // the 100 x 30 corner of its top
+        {screen.topLeft() - QPoint(trackMap.width() - 100, 0), true},
+    };
+    for (const Case& c : cases) {
+        settings.writeFile(QStringLiteral("[frmTrackMap]\nLeft=%1\nTop=%2\n")
+                               .arg(c.place.x() * 15)
+                               .arg(c.place.y() * 15)
+                               .toUtf8());
+        const std::string warnings = startUp();
+        EXPECT_EQ(frmTrackMap().pos(), c.kept ? c.place : QPoint(67, 74)) << warnings;
+        EXPECT_EQ(warnings.empty(), c.kept) << warnings;
+        unloadWindows();
+    }
+}
+
+TEST_F(WindowsTest, TheHeightAlwaysShowsTheRowsOfTheTrainsInUse) {
+    struct Case {
+        const char* file;
+        float height;
+        bool warned;
+    };
+    const std::vector<Case> cases = {
+        {"[frmTrainControl]\nHeight=0\n", 1360, true},
+        {"[frmTrainControl]\nHeight=-5\n", 1360, true},
+        {"[frmTrainControl]\nHeight=100\n", 1360, true},
+        {"[frmTrainControl]\nHeight=3e38\n", 1360, true},
+        {"[Globals]\nTrainCount=3\n", 2560, false},
+        {"[Globals]\nTrainCount=3\n[frmTrainControl]\nHeight=1360\n", 2560, true},
+        {"[Globals]\nTrainCount=2\n[frmTrainControl]\nHeight=1960\n", 1960, false},
+    };
+    for (const Case& c : cases) {
+        settings.writeFile(c.file);
+        const std::string warnings = startUp();
+        EXPECT_EQ(frmTrainControl().heightTwips(), c.height) << c.file;
+        EXPECT_EQ(frmTrainControl().height(), twipsToPixels(c.height - 360)) << c.file;
+        EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), c.warned ? 1 : 0) << warnings;
+        // Shift+presses end at one row, however many there were.
+        for (int press = 0; press < 3; ++press) {
+            QTest::mousePress(&frmTrainControl(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 40));
+        }
+        EXPECT_EQ(frmTrainControl().heightTwips(), 1360.0f) << c.file;
+        unloadWindows();
+        programState() = SharedState{};
+    }
 }
 
 TEST_F(WindowsTest, APlaceTheUserDidNotChangeIsKeptAsRead) {

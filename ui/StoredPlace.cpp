@@ -16,10 +16,22 @@ QPoint pixelPlace(float left, float top) {
     return {twipsToPixels(left), twipsToPixels(top)};
 }
 
-bool onSomeScreen(const QRect& area) {
+// The strip at the top of a window by which the user grabs it: its caption bar, or the top
+// of a window without a frame.
+constexpr int kGrabStripHeight = 30;
+// How much of that strip must be on a screen to grab the window and see what it is.
+constexpr int kGrabStripWidth = 100;
+
+// Whether a window at `area` can be reached: its top strip lies on one screen over its full
+// height and over enough of its width.
+bool reachable(const QRect& area) {
+    const QRect strip(area.topLeft(), QSize(area.width(), kGrabStripHeight));
+    const int widthNeeded = std::min(kGrabStripWidth, area.width());
     const auto screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(),
-                       [&](const QScreen* screen) { return screen->geometry().intersects(area); });
+    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+        const QRect onScreen = screen->geometry().intersected(strip);
+        return onScreen.height() == strip.height() && onScreen.width() >= widthNeeded;
+    });
 }
 
 } // namespace
@@ -31,12 +43,11 @@ StoredPlace::StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys)
                              keys.defaultTop)) {}
 
 void StoredPlace::moveWindow(QWidget& window) {
-    // A window without height still has a place: judge it as at least one pixel.
     const QRect area(pixelPlace(m_left, m_top), window.size().expandedTo(QSize(1, 1)));
-    if (!onSomeScreen(area)) {
+    if (!reachable(area)) {
         std::fprintf(stderr,
-                     "varnok: settings: [%s] Left = %s, Top = %s lie outside every screen; "
-                     "using %s, %s\n",
+                     "varnok: settings: [%s] Left = %s, Top = %s leave too little of the window "
+                     "on any screen to reach it; using %s, %s\n",
                      m_keys.section, singleToText(m_left).c_str(), singleToText(m_top).c_str(),
                      singleToText(m_keys.defaultLeft).c_str(),
                      singleToText(m_keys.defaultTop).c_str());

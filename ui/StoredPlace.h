@@ -14,8 +14,8 @@ public:
     // Reads Left, then Top, from the window's section.
     StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys);
 
-    // Moves the window to the place read, or to its default place when the one read would put
-    // the window, at its present size, wholly outside every screen.
+    // Moves the window to the place read, or to its default place when the one read would
+    // leave too little of the window, at its present size, on any screen to grab and use it.
     void moveWindow(QWidget& window);
 
     float left(const QWidget& window) const;

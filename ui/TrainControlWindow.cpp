@@ -2,6 +2,7 @@
 
 #include "app/Fatal.h"
 #include "app/Shutdown.h"
+#include "app/TextConversions.h"
 #include "sim/BodyUpkeep.h"
 #include "sim/Movement.h"
 #include "sim/TrainControls.h"
@@ -22,6 +23,7 @@
 #include <QScrollBar>
 #include <QToolTip>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -37,6 +39,11 @@ constexpr int kRowPitch = 600;
 // whatever frame the window manager draws.
 constexpr float kFrameHeight = 360;
 constexpr int kThrottlePageStep = 10;
+
+// The outer Height that shows exactly the rows of `trainCount` trains.
+float heightForTrains(std::int32_t trainCount) {
+    return kTrainControlDefaultHeight + float(kRowPitch * (trainCount - 1));
+}
 
 constexpr std::array<Heading, 4> kHeadings = {{
     {"Label4", "Color", 120, 585},
@@ -146,15 +153,26 @@ TrainControlWindow::TrainControlWindow() {
 }
 
 void TrainControlWindow::Load() {
+    const SharedState& state = programState();
     SettingsStore store;
     m_place.emplace(store, kTrainControlPlace);
-    setHeightTwips(store.readSingle(QString::fromLatin1(kTrainControlPlace.section),
-                                    QStringLiteral("Height"), kTrainControlDefaultHeight));
+    // The window always shows the rows of the trains in use, so a press can never take it
+    // below one row, nor leave a train without its row.
+    const float fitting = heightForTrains(state.TrainCount);
+    const float stored = store.readSingle(QString::fromLatin1(kTrainControlPlace.section),
+                                          QStringLiteral("Height"), fitting);
+    if (stored != fitting) {
+        std::fprintf(stderr,
+                     "varnok: settings: [%s] Height = %s does not fit the rows of TrainCount = "
+                     "%d; using %s\n",
+                     kTrainControlPlace.section, singleToText(stored).c_str(), state.TrainCount,
+                     singleToText(fitting).c_str());
+    }
+    setHeightTwips(fitting);
     m_place->moveWindow(*this);
 
     // Every row, whatever the number of trains. The throttles keep their start value and the
     // timers stay stopped: no train moves before its throttle is first changed.
-    const SharedState& state = programState();
     for (std::size_t i = 0; i < kTrainSlots; ++i) {
         const TrainRecord& train = state.TrainData[i];
         txtTrainColor[i]->setBackColor(trainColour(state, static_cast<int>(i)));
@@ -218,9 +236,8 @@ void TrainControlWindow::pressLength(int index, int shiftState) {
 }
 
 void TrainControlWindow::mousePressEvent(QMouseEvent* event) {
-    const int change = PressTrainCount(programState(), shiftStateOf(event->modifiers()));
-    if (change != 0) {
-        setHeightTwips(m_height + float(kRowPitch * change));
+    if (PressTrainCount(programState(), shiftStateOf(event->modifiers())) != 0) {
+        setHeightTwips(heightForTrains(programState().TrainCount));
     }
 }
 
