@@ -66,12 +66,14 @@ std::optional<QString> anyValue(T) {
 
 } // namespace
 
+QString settingsFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Varnok/Varnok.conf");
+}
+
 SettingsStore::SettingsStore()
-    : m_path(QFile::encodeName(
-                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                 QStringLiteral("/Varnok/Varnok.conf"))
-                 .toStdString()),
-      m_read(readSettingsFile(m_path)), m_document(m_read.text) {}
+    : m_path(QFile::encodeName(settingsFilePath()).toStdString()), m_read(readSettingsFile(m_path)),
+      m_document(m_read.text) {}
 
 QString SettingsStore::fileName() const {
     return QFile::decodeName(QByteArray::fromStdString(m_path));

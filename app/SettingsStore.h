@@ -14,6 +14,10 @@
 #include <string_view>
 #include <vector>
 
+// The user's settings file: $XDG_CONFIG_HOME/Varnok/Varnok.conf, or
+// ~/.config/Varnok/Varnok.conf.
+QString settingsFilePath();
+
 // The user's settings store of application Varnok: sections of keys with plain-text values.
 //
 // Every read names a default and the range that the rest of the program relies on. A value
@@ -21,7 +25,7 @@
 // warning line naming the section, the key and the rejected text, and yields the default.
 class SettingsStore {
 public:
-    // The user's store: $XDG_CONFIG_HOME/Varnok/Varnok.conf, or ~/.config/Varnok/Varnok.conf.
+    // The store of the user's settings file.
     SettingsStore();
 
     // The file behind the store.

@@ -1,10 +1,13 @@
 #include "app/ProgramSetup.h"
+#include "app/SettingsStore.h"
+#include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "ui/Windows.h"
 #include "ui/X11Platform.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
@@ -14,6 +17,20 @@ int main(int argc, char* argv[]) {
     if (!prepareProgram(argc, argv)) {
         return EXIT_FAILURE;
     }
+    SingleInstance instance(settingsFilePath());
+    switch (instance.claim()) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::Shown:
+        return EXIT_SUCCESS;
+    case SingleInstance::Claim::NoAnswer:
+        std::fprintf(stderr,
+                     "varnok: another Varnok holds %s but does not answer; a second one would "
+                     "save over its settings\n",
+                     instance.lockFile().toLocal8Bit().constData());
+        return EXIT_FAILURE;
+    }
+    QObject::connect(&instance, &SingleInstance::showRequested, &ShowWindowsInFront);
     Main();
     const int status = QApplication::exec();
     unloadWindows();

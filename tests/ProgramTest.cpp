@@ -1,11 +1,15 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
 
 // The real program, started as a user starts it, in a settings folder of its own.
 
@@ -77,6 +81,59 @@ TEST_F(ProgramTest, ADamagedSettingsFileDoesNotStopIt) {
     const std::string errors = errorOutput();
     EXPECT_THAT(errors, HasSubstr("[Globals] TrainCount = \"zero\""));
     EXPECT_THAT(errors, HasSubstr("[frmTrackMap] Left = \"1e99\""));
+}
+
+// A settings file that cannot be a settings file: the program says so at once and starts.
+TEST_F(ProgramTest, StartsWithinASecondWhateverIsInTheFilesPlace) {
+    struct Case {
+        const char* what;
+        std::function<void(const QString& path)> make;
+        const char* said;
+    };
+    const std::vector<Case> cases = {
+        {"a FIFO", [](const QString& path) { ::mkfifo(QFile::encodeName(path), 0600); },
+         "it is a FIFO, not a regular file"},
+        {"a link to /dev/zero",
+         [](const QString& path) { QFile::link(QStringLiteral("/dev/zero"), path); },
+         "character device"},
+        {"a file of 2 MiB",
+         [](const QString& path) {
+             QFile file(path);
+             file.open(QIODevice::WriteOnly);
+             file.resize(2 << 20);
+         },
+         "larger than a settings file can be"},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(settingsFile());
+        QDir().mkpath(QFileInfo(settingsFile()).path());
+        c.make(settingsFile());
+        m_program.start(QStringLiteral(VARNOK_PROGRAM));
+        ASSERT_TRUE(m_program.waitForStarted()) << c.what;
+        m_program.setReadChannel(QProcess::StandardError);
+        EXPECT_TRUE(m_program.waitForReadyRead(1000)) << c.what;
+        EXPECT_THAT(errorOutput(), HasSubstr(c.said)) << c.what;
+        EXPECT_FALSE(m_program.waitForFinished(500)) << c.what;
+        m_program.kill();
+        m_program.waitForFinished();
+    }
+}
+
+TEST_F(ProgramTest, ASecondStartOnTheSameSettingsLeavesTheFirstRunning) {
+    EXPECT_TRUE(runsFor(1000));
+    QProcess second;
+    second.setProcessEnvironment(m_program.processEnvironment());
+    second.start(QStringLiteral(VARNOK_PROGRAM));
+    ASSERT_TRUE(second.waitForFinished(5000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(second.readAllStandardError(), "");
+    EXPECT_EQ(m_program.state(), QProcess::Running);
+
+    // A lock left by a program that was killed does not stop the next start.
+    m_program.kill();
+    m_program.waitForFinished();
+    EXPECT_TRUE(runsFor(1000));
 }
 
 } // namespace

@@ -12,8 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <iostream>
 #include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -478,6 +482,197 @@ TEST_F(SettingsTest, ThePaletteDoesNotDependOnTheStore) {
     settings.writeFile("[Globals]\nPalette=1\nTrainColor0=0\n");
     load();
     EXPECT_EQ(state.Palette, BuildPalette());
+}
+
+} // namespace
+
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void writeBytes(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(contents), contents.size());
+}
+
+// The files of a folder, hidden ones too, but a filler of a full disk.
+QStringList filesIn(const QString& folder) {
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    files.removeAll(QStringLiteral("filler"));
+    return files;
+}
+
+TEST_F(SettingsTest, ASaveCarriesEveryLineItDoesNotWriteOverAsItIs) {
+    settings.writeFile("; comment\n[Globals]\r\nTrainCount=2\r\nnot a setting\nWhistle = loud \n"
+                       "\n[Other]\nx=\"a,b\"");
+    SettingsStore store;
+    store.writeText("Globals", "TrainCount", "3");
+    store.writeText("Globals", "TrainColor0", "7");
+    store.writeText("New", "Key", "1");
+    EXPECT_EQ(store.flush(), std::nullopt);
+    EXPECT_EQ(contentsOf(settings.filePath()),
+              "; comment\n[Globals]\r\nTrainCount=3\r\nnot a setting\nWhistle = loud \n"
+              "TrainColor0=7\n\n[Other]\nx=\"a,b\"\n\n[New]\nKey=1\n");
+}
+
+// Quit over a settings file that is a symbolic link: the link stays, and the file it leads to
+// gets the new values, or keeps every byte it had when the disk is too full for them.
+TEST_F(SettingsTest, ASaveThroughASymbolicLinkReplacesItsTargetOrLeavesItWhole) {
+    SmallDisk disk(256);
+    if (disk.whyNot()) {
+        GTEST_SKIP() << *disk.whyNot();
+    }
+    const QString folder = disk.path() + QStringLiteral("/dotfiles");
+    const QString target = folder + QStringLiteral("/varnok.conf");
+    const QString hop = folder + QStringLiteral("/hop.conf");
+    const QByteArray earlier = earlierFile(6 * 1024);
+    for (const char* kind : {"absolute", "relative", "a chain of two"}) {
+        settings.writeFile({});
+        QFile::remove(settings.filePath());
+        QFile::remove(hop);
+        disk.empty();
+        writeBytes(target, earlier);
+        QString leadsTo = target;
+        if (kind == std::string("relative")) {
+            leadsTo = QFileInfo(settings.filePath()).dir().relativeFilePath(target);
+        } else if (kind == std::string("a chain of two")) {
+            QFile::link(QStringLiteral("varnok.conf"), hop);
+            leadsTo = hop;
+        }
+        ASSERT_TRUE(QFile::link(leadsTo, settings.filePath())) << kind;
+        const QStringList files = filesIn(folder);
+
+        disk.fillLeaving(4);
+        SettingsStore store;
+        LoadSettings(store, state);
+        state.TrainCount = 3;
+        EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt) << kind;
+        EXPECT_TRUE(contentsOf(target) == earlier) << kind;
+        EXPECT_EQ(filesIn(folder), files) << kind;
+
+        disk.empty();
+        SettingsStore again;
+        LoadSettings(again, state);
+        state.TrainCount = 3;
+        EXPECT_EQ(saveWithDefaultPlaces(again), std::nullopt) << kind;
+        EXPECT_EQ(QFile::symLinkTarget(settings.filePath()),
+                  QFileInfo(leadsTo).isRelative() ? QFileInfo(target).filePath() : leadsTo)
+            << kind;
+        EXPECT_EQ(settings.fileValues().value("Globals/TrainCount"), "3") << kind;
+        EXPECT_EQ(settings.fileValues().value("Notes/Text").size(), 6 * 1024) << kind;
+    }
+}
+
+TEST_F(SettingsTest, ASaveOnANearlyFullDiskWithoutHardLinksLeavesTheEarlierFileWhole) {
+    ExfatDisk disk(4);
+    if (disk.whyNot()) {
+        GTEST_SKIP() << *disk.whyNot();
+    }
+    useConfigFolder(disk.path());
+    const QString path = disk.path() + QStringLiteral("/Varnok/Varnok.conf");
+    const QByteArray earlier = earlierFile(6 * 1024);
+    writeBytes(path, earlier);
+    disk.fillLeaving(4);
+    SettingsStore store;
+    LoadSettings(store, state);
+    EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
+    EXPECT_TRUE(contentsOf(path) == earlier);
+    EXPECT_EQ(filesIn(disk.path() + QStringLiteral("/Varnok")), QStringList({"Varnok.conf"}));
+
+    disk.empty();
+    SettingsStore again;
+    LoadSettings(again, state);
+    state.TrainCount = 3;
+    EXPECT_EQ(saveWithDefaultPlaces(again), std::nullopt);
+    EXPECT_THAT(contentsOf(path).toStdString(), HasSubstr("TrainCount=3\n"));
+    EXPECT_THAT(contentsOf(path).toStdString(), HasSubstr(earlier.right(100).toStdString()));
+}
+
+// Saves that fail before a byte is written: the earlier file stays, and the failure is told.
+TEST_F(SettingsTest, ASaveThatCannotMakeItsNewFileLeavesTheEarlierOne) {
+    const QByteArray earlier = earlierFile(100);
+    struct Case {
+        const char* what;
+        std::function<std::optional<QString>()> prepare; // the settings file, or why to skip
+        const char* reason;
+    };
+    SmallDisk disk(64);
+    const std::vector<Case> cases = {
+        {"a folder in the new file's place",
+         [&]() -> std::optional<QString> {
+             settings.writeFile(earlier);
+             QDir().mkpath(QFileInfo(settings.filePath()).path() +
+                           QStringLiteral("/.Varnok.conf.saving-%1").arg(::getpid()));
+             return settings.filePath();
+         },
+         "File exists"},
+        {"a read-only file system",
+         [&]() -> std::optional<QString> {
+             if (disk.whyNot()) {
+                 return std::nullopt;
+             }
+             useConfigFolder(disk.path());
+             writeBytes(disk.path() + QStringLiteral("/Varnok/Varnok.conf"), earlier);
+             return disk.makeReadOnly() ? std::optional(disk.path() + "/Varnok/Varnok.conf")
+                                        : std::nullopt;
+         },
+         "Read-only file system"},
+        {"a path that the new file's name takes past the longest a path can be",
+         [&]() -> std::optional<QString> {
+             settings.writeFile({});
+             QString folder = QFileInfo(settings.filePath()).path();
+             const int longest = 4095 - int(strlen("/Varnok/Varnok.conf"));
+             while (folder.size() < longest - 2) {
+                 folder += '/' + QString(std::min<qsizetype>(200, longest - folder.size() - 1),
+                                         QChar('f'));
+             }
+             useConfigFolder(folder);
+             writeBytes(folder + QStringLiteral("/Varnok/Varnok.conf"), earlier);
+             return folder + QStringLiteral("/Varnok/Varnok.conf");
+         },
+         "File name too long"},
+    };
+    for (const Case& c : cases) {
+        const auto path = c.prepare();
+        if (!path) {
+            std::cout << "skipped: " << c.what << "\n";
+            continue;
+        }
+        SettingsStore store;
+        LoadSettings(store, state);
+        const auto failure = saveWithDefaultPlaces(store);
+        ASSERT_NE(failure, std::nullopt) << c.what;
+        EXPECT_THAT(failure->toStdString(), HasSubstr(c.reason)) << c.what;
+        EXPECT_TRUE(contentsOf(*path) == earlier) << c.what;
+    }
+}
+
+TEST_F(SettingsTest, LeftoversOfKilledSavesAreRemovedButNotThoseOfRunningOnes) {
+    settings.writeFile(earlierFile(10));
+    const QString folder = QFileInfo(settings.filePath()).path();
+    // A process that has ended: its number names no process now.
+    const pid_t ended = ::fork();
+    if (ended == 0) {
+        std::_Exit(0);
+    }
+    ::waitpid(ended, nullptr, 0);
+    const QStringList kept = {QStringLiteral(".Varnok.conf.saving-%1").arg(::getppid()),
+                              QStringLiteral(".Varnok.conf.saving-12ab"),
+                              QStringLiteral("Varnok.conf.saving-%1").arg(ended)};
+    for (const QString& name :
+         kept + QStringList{QStringLiteral(".Varnok.conf.saving-%1").arg(ended)}) {
+        writeBytes(folder + '/' + name, "left over");
+    }
+    SettingsStore store;
+    store.removeLeftovers();
+    QStringList expected = kept + QStringList{QStringLiteral("Varnok.conf")};
+    expected.sort();
+    EXPECT_EQ(filesIn(folder), expected);
 }
 
 } // namespace

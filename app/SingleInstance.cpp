@@ -1,0 +1,79 @@
+#include "app/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// The lock's and the socket's name: one pair for each settings file.
+QString runtimeName(const QString& settingsFile) {
+    const QByteArray hash = QCryptographicHash::hash(
+        QFileInfo(settingsFile).absoluteFilePath().toUtf8(), QCryptographicHash::Sha256);
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/varnok-") + QString::fromLatin1(hash.toHex().left(16));
+}
+
+// How long a later start waits for the first to take its call.
+constexpr int kAnswerMilliseconds = 3000;
+constexpr int kRetryMilliseconds = 50;
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString& settingsFile)
+    : m_socket(runtimeName(settingsFile) + QStringLiteral(".socket")),
+      m_lock(runtimeName(settingsFile) + QStringLiteral(".lock")) {
+    // A lock is stale only when its program is gone, however long the program has run.
+    m_lock.setStaleLockTime(0);
+}
+
+SingleInstance::Claim SingleInstance::claim() {
+    // The first may be starting, between taking the lock and listening, or ending: ask again
+    // until it answers or its lock comes free.
+    const QDeadlineTimer deadline(kAnswerMilliseconds);
+    do {
+        if (m_lock.tryLock(0)) {
+            listen();
+            return Claim::First;
+        }
+        if (m_lock.error() != QLockFile::LockFailedError) {
+            // No runtime folder to lock in: the program runs unguarded rather than not at all.
+            std::fprintf(stderr, "varnok: cannot lock %s; a second Varnok would not be noticed\n",
+                         m_lock.fileName().toLocal8Bit().constData());
+            return Claim::First;
+        }
+        QLocalSocket socket;
+        socket.connectToServer(m_socket);
+        if (socket.waitForConnected(kRetryMilliseconds)) {
+            // The call itself is the message; the first hangs up once it has taken it.
+            return socket.waitForDisconnected(kAnswerMilliseconds) ? Claim::Shown
+                                                                   : Claim::NoAnswer;
+        }
+        QThread::msleep(kRetryMilliseconds);
+    } while (!deadline.hasExpired());
+    return Claim::NoAnswer;
+}
+
+void SingleInstance::listen() {
+    // A socket of a program that died is in the way of a new one.
+    QLocalServer::removeServer(m_socket);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server.listen(m_socket)) {
+        std::fprintf(
+            stderr, "varnok: cannot listen on %s: %s; a second Varnok cannot reach this one\n",
+            m_socket.toLocal8Bit().constData(), m_server.errorString().toLocal8Bit().constData());
+        return;
+    }
+    connect(&m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* caller = m_server.nextPendingConnection()) {
+            connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+            caller->disconnectFromServer();
+            emit showRequested();
+        }
+    });
+}

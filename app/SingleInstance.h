@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+// One program at a time on one settings file: two would each save over what the other saved.
+// The first start holds a lock in the runtime folder and listens on a local socket beside it;
+// a later start asks it, through the socket, to bring its windows to the front. A lock left by
+// a program that died does not count.
+class SingleInstance final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(const QString& settingsFile);
+
+    enum class Claim {
+        First,   // this program runs
+        Shown,   // another runs and was asked to show its windows
+        NoAnswer // another holds the lock but did not answer
+    };
+    Claim claim();
+
+    // Where the lock is, for messages.
+    QString lockFile() const { return m_lock.fileName(); }
+
+signals:
+    // A later start asked for this program's windows.
+    void showRequested();
+
+private:
+    void listen();
+
+    QString m_socket;
+    QLockFile m_lock;
+    QLocalServer m_server;
+};
