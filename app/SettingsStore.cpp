@@ -93,12 +93,12 @@ void SettingsStore::removeLeftovers() const {
 void SettingsStore::warnAboutStrayKeys(
     const std::function<bool(const QString& sectionAndKey)>& isKnown) const {
     QStringList lines;
-    if (const auto damaged = m_document.damagedLines(); !damaged.empty()) {
-        lines << QStringLiteral("%1: %2 %3 not a section or a key; kept as it is")
-                     .arg(fileName(),
-                          damaged.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
-                          lineNumbers(damaged) + (damaged.size() == 1 ? QStringLiteral(" is")
-                                                                      : QStringLiteral(" are")));
+    if (const auto damaged = m_document.damagedLines(); damaged.size() == 1) {
+        lines << QStringLiteral("%1: line %2 is not a setting; it is kept as it is")
+                     .arg(fileName(), lineNumbers(damaged));
+    } else if (!damaged.empty()) {
+        lines << QStringLiteral("%1: lines %2 are not settings; they are kept as they are")
+                     .arg(fileName(), lineNumbers(damaged));
     }
     for (const RepeatedKey& repeated : m_document.repeatedKeys()) {
         lines << shownKey(repeated.section, repeated.key) +

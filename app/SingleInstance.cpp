@@ -51,8 +51,7 @@ SingleInstance::Claim SingleInstance::claim() {
         socket.connectToServer(m_socket);
         if (socket.waitForConnected(kRetryMilliseconds)) {
             // The call itself is the message; the first hangs up once it has taken it.
-            return socket.waitForDisconnected(kAnswerMilliseconds) ? Claim::Shown
-                                                                   : Claim::NoAnswer;
+            return socket.waitForDisconnected(kAnswerMilliseconds) ? Claim::Shown : Claim::NoAnswer;
         }
         QThread::msleep(kRetryMilliseconds);
     } while (!deadline.hasExpired());
