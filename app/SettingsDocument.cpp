@@ -37,40 +37,75 @@ std::string unquoted(std::string_view quoted) {
 
 } // namespace
 
-SettingsDocument::SettingsDocument(std::string_view text) {
-    std::string section = "General";
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        Line line;
-        line.text = std::string(text.substr(0, end));
-        line.lineBreak = end == std::string_view::npos ? "" : "\n";
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+SettingsDocument::SettingsDocument(std::string_view text) : m_text(text) {
+    m_lines.reserve(std::size_t(std::count(text.begin(), text.end(), '\n')) + 1);
+    std::uint32_t section = 0;
+    std::size_t begin = 0;
+    while (begin < m_text.size()) {
+        const auto end = std::min(m_text.find('\n', begin), m_text.size());
+        Line line{.begin = std::uint32_t(begin),
+                  .size = std::uint32_t(end - begin),
+                  .section = section,
+                  .kind = Kind::Damaged,
+                  .lineBreak = end < m_text.size()};
+        begin = end + 1;
 
-        const std::string_view content = trimmed(line.text);
-        const auto equals = content.find('=');
+        const std::string_view content = trimmed(textOf(line));
+        const auto close = content.find(']');
         if (content.empty() || content.front() == ';' || content.front() == '#') {
             line.kind = Kind::Blank;
-        } else if (content.front() == '[' && content.find(']') != std::string_view::npos) {
+        } else if (content.front() == '[' && close != std::string_view::npos) {
             line.kind = Kind::Header;
-            section = std::string(trimmed(content.substr(1, content.find(']') - 1)));
-        } else if (equals != std::string_view::npos &&
-                   !trimmed(content.substr(0, equals)).empty()) {
+            section = sectionNumber(trimmed(content.substr(1, close - 1)));
+            line.section = section;
+        } else if (!keyOf(line).empty()) {
             line.kind = Kind::Key;
-            line.key = std::string(trimmed(content.substr(0, equals)));
-            line.value = std::string(trimmed(content.substr(equals + 1)));
-        } else {
-            line.kind = Kind::Damaged;
         }
-        line.section = section;
-        m_lines.push_back(std::move(line));
+        m_lines.push_back(line);
     }
+}
+
+std::string_view SettingsDocument::textOf(const Line& line) const {
+    return std::string_view(m_text).substr(line.begin, line.size);
+}
+
+std::string_view SettingsDocument::keyOf(const Line& line) const {
+    const std::string_view text = textOf(line);
+    const auto equals = text.find('=');
+    return equals == std::string_view::npos ? std::string_view() : trimmed(text.substr(0, equals));
+}
+
+std::string_view SettingsDocument::valueOf(const Line& line) const {
+    const std::string_view text = textOf(line);
+    return trimmed(text.substr(text.find('=') + 1));
+}
+
+SettingsDocument::Line SettingsDocument::newLine(std::string_view text, Kind kind,
+                                                 std::uint32_t section) {
+    const Line line{.begin = std::uint32_t(m_text.size()),
+                    .size = std::uint32_t(text.size()),
+                    .section = section,
+                    .kind = kind,
+                    .lineBreak = true};
+    m_text += text;
+    return line;
+}
+
+std::uint32_t SettingsDocument::sectionNumber(std::string_view name) {
+    if (const auto known = m_sectionNumbers.find(name); known != m_sectionNumbers.end()) {
+        return known->second;
+    }
+    const auto number = std::uint32_t(m_sections.size());
+    m_sections.emplace_back(name);
+    m_sectionNumbers.emplace(name, number);
+    return number;
 }
 
 std::optional<std::size_t> SettingsDocument::lastLineOf(std::string_view section,
                                                         std::string_view key) const {
     for (std::size_t i = m_lines.size(); i-- > 0;) {
         const Line& line = m_lines[i];
-        if (line.kind == Kind::Key && line.section == section && line.key == key) {
+        if (line.kind == Kind::Key && m_sections[line.section] == section && keyOf(line) == key) {
             return i;
         }
     }
@@ -83,84 +118,75 @@ std::optional<std::string> SettingsDocument::value(std::string_view section,
     if (!index) {
         return std::nullopt;
     }
-    const std::string& value = m_lines[*index].value;
+    const std::string_view value = valueOf(m_lines[*index]);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         return unquoted(value);
     }
-    return value;
+    return std::string(value);
 }
 
 void SettingsDocument::setValue(std::string_view section, std::string_view key,
                                 std::string_view text) {
-    Line line;
-    line.kind = Kind::Key;
-    line.section = std::string(section);
-    line.key = std::string(key);
-    line.value = std::string(text);
-    line.text = line.key + "=" + line.value;
-    line.lineBreak = "\n";
-
+    std::string keyLine = std::string(key) + "=" + std::string(text);
     if (const auto index = lastLineOf(section, key)) {
         Line& old = m_lines[*index];
         // A line of a file written on another system keeps its carriage return.
-        if (!old.text.empty() && old.text.back() == '\r') {
-            line.text += '\r';
+        if (textOf(old).ends_with('\r')) {
+            keyLine += '\r';
         }
-        line.lineBreak = old.lineBreak;
-        old = std::move(line);
+        const bool lineBreak = old.lineBreak;
+        old = newLine(keyLine, Kind::Key, old.section);
+        old.lineBreak = lineBreak;
         return;
+    }
+    const std::uint32_t number = sectionNumber(section);
+    const Line line = newLine(keyLine, Kind::Key, number);
+    if (!m_lines.empty()) {
+        m_lines.back().lineBreak = true;
     }
     // The new line goes after the last line that the section holds, before the blank lines
     // and comments that lead to the next section.
     const auto last = std::find_if(m_lines.rbegin(), m_lines.rend(), [&](const Line& candidate) {
-        return candidate.section == section && candidate.kind != Kind::Blank;
+        return candidate.section == number && candidate.kind != Kind::Blank;
     });
-    if (!m_lines.empty() && m_lines.back().lineBreak.empty()) {
-        m_lines.back().lineBreak = "\n";
-    }
     if (last != m_lines.rend()) {
-        m_lines.insert(last.base(), std::move(line));
+        m_lines.insert(last.base(), line);
         return;
     }
     // A new section, after a blank line.
-    Line header = line;
-    header.kind = Kind::Header;
-    header.text = "[" + line.section + "]";
     if (!m_lines.empty() && m_lines.back().kind != Kind::Blank) {
-        m_lines.push_back(Line{});
-        m_lines.back().lineBreak = "\n";
+        m_lines.push_back(newLine("", Kind::Blank, 0));
     }
-    m_lines.push_back(std::move(header));
-    m_lines.push_back(std::move(line));
+    m_lines.push_back(newLine("[" + std::string(section) + "]", Kind::Header, number));
+    m_lines.push_back(line);
 }
 
 std::vector<std::pair<std::string, std::string>> SettingsDocument::keys() const {
-    std::set<std::pair<std::string, std::string>> seen;
+    std::set<std::pair<std::uint32_t, std::string_view>> seen;
     std::vector<std::pair<std::string, std::string>> names;
     for (const Line& line : m_lines) {
-        if (line.kind == Kind::Key && seen.emplace(line.section, line.key).second) {
-            names.emplace_back(line.section, line.key);
+        if (line.kind == Kind::Key && seen.emplace(line.section, keyOf(line)).second) {
+            names.emplace_back(m_sections[line.section], keyOf(line));
         }
     }
     return names;
 }
 
 std::vector<RepeatedKey> SettingsDocument::repeatedKeys() const {
-    std::map<std::pair<std::string, std::string>, int> seen;
-    std::vector<std::pair<std::string, std::string>> order;
+    std::map<std::pair<std::uint32_t, std::string_view>, int> seen;
+    std::vector<std::pair<std::uint32_t, std::string_view>> order;
     for (const Line& line : m_lines) {
         if (line.kind != Kind::Key) {
             continue;
         }
-        std::pair<std::string, std::string> name{line.section, line.key};
+        const std::pair name{line.section, keyOf(line)};
         if (++seen[name] == 2) {
-            order.push_back(std::move(name));
+            order.push_back(name);
         }
     }
     std::vector<RepeatedKey> repeated;
-    for (auto& name : order) {
-        const int times = seen[name];
-        repeated.push_back({std::move(name.first), std::move(name.second), times});
+    for (const auto& name : order) {
+        repeated.push_back({m_sections[name.first], std::string(name.second), seen[name]});
     }
     return repeated;
 }
@@ -178,8 +204,10 @@ std::vector<std::size_t> SettingsDocument::damagedLines() const {
 std::string SettingsDocument::text() const {
     std::string text;
     for (const Line& line : m_lines) {
-        text += line.text;
-        text += line.lineBreak;
+        text += textOf(line);
+        if (line.lineBreak) {
+            text += '\n';
+        }
     }
     return text;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,19 +47,31 @@ public:
     std::string text() const;
 
 private:
-    enum class Kind { Blank, Header, Key, Damaged };
+    enum class Kind : std::uint8_t { Blank, Header, Key, Damaged };
+    // A line, without its line break, as a span of m_text: a file of a million short lines
+    // takes a few tens of megabytes. Names and values are cut from the line when asked.
     struct Line {
-        std::string text; // without its line break
-        std::string lineBreak;
+        std::uint32_t begin = 0;
+        std::uint32_t size = 0;
+        std::uint32_t section = 0; // of a key, the section it is in; of a header, the one it opens
         Kind kind = Kind::Blank;
-        std::string section; // of a key: the section it is in; of a header: the one it opens
-        std::string key;
-        std::string value; // as written, trimmed
+        bool lineBreak = true;
     };
 
+    std::string_view textOf(const Line& line) const;
+    std::string_view keyOf(const Line& line) const;
+    std::string_view valueOf(const Line& line) const;
+    // A line of the given text, which is kept at the end of m_text.
+    Line newLine(std::string_view text, Kind kind, std::uint32_t section);
+    std::uint32_t sectionNumber(std::string_view name);
     std::optional<std::size_t> lastLineOf(std::string_view section, std::string_view key) const;
 
+    // The file as read; the text of each line written since follows it.
+    std::string m_text;
     std::vector<Line> m_lines;
+    // The names of the sections, "General" first, each once, and their numbers.
+    std::vector<std::string> m_sections{"General"};
+    std::map<std::string, std::uint32_t, std::less<>> m_sectionNumbers{{"General", 0}};
 };
 
 // The repeated keys of a settings file's text, in the order of their first appearance.

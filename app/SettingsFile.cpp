@@ -1,6 +1,7 @@
 #include "app/SettingsFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -38,6 +39,10 @@ std::string kindOf(mode_t mode) {
         return "a socket";
     }
     return "not a regular file";
+}
+
+std::string notRegularFile(mode_t mode) {
+    return "it is " + kindOf(mode) + ", not a regular file";
 }
 
 std::string tooLarge(std::size_t size) {
@@ -186,7 +191,7 @@ SettingsFileRead readSettingsFile(const std::string& path) {
         return notRead(errorText(errno));
     }
     if (!S_ISREG(status.st_mode)) {
-        return notRead("it is " + kindOf(status.st_mode) + ", not a regular file");
+        return notRead(notRegularFile(status.st_mode));
     }
     if (std::size_t(status.st_size) > kLargestSettingsFile) {
         return notRead(tooLarge(std::size_t(status.st_size)));
@@ -199,13 +204,13 @@ SettingsFileRead readSettingsFile(const std::string& path) {
     }
     SettingsFileRead read{SettingsFileRead::Outcome::Read, {}, {}};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        read = notRead("it is " + kindOf(status.st_mode) + ", not a regular file");
+        read = notRead(notRegularFile(status.st_mode));
     } else {
-        // One byte more than the most that is taken tells a file that grew too large.
-        std::string buffer(kLargestSettingsFile + 1, '\0');
-        std::size_t size = 0;
-        while (size < buffer.size()) {
-            const ssize_t got = ::read(descriptor, buffer.data() + size, buffer.size() - size);
+        // Read to its end, or to one byte past the most that is taken: a file that grew since
+        // the look is no settings file either.
+        std::array<char, 64 * 1024> chunk{};
+        while (read.text.size() <= kLargestSettingsFile) {
+            const ssize_t got = ::read(descriptor, chunk.data(), chunk.size());
             if (got < 0 && errno == EINTR) {
                 continue;
             }
@@ -216,13 +221,10 @@ SettingsFileRead readSettingsFile(const std::string& path) {
             if (got == 0) {
                 break;
             }
-            size += std::size_t(got);
+            read.text.append(chunk.data(), std::size_t(got));
         }
-        if (size > kLargestSettingsFile) {
-            read = notRead(tooLarge(size));
-        } else if (read.outcome == SettingsFileRead::Outcome::Read) {
-            buffer.resize(size);
-            read.text = std::move(buffer);
+        if (read.text.size() > kLargestSettingsFile) {
+            read = notRead(tooLarge(read.text.size()));
         }
     }
     ::close(descriptor);
