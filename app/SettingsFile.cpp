@@ -208,7 +208,7 @@ SettingsFileRead readSettingsFile(const std::string& path) {
     } else {
         // Read to its end, or to one byte past the most that is taken: a file that grew since
         // the look is no settings file either.
-        std::array<char, 64 * 1024> chunk{};
+        std::array<char, 4096> chunk;
         while (read.text.size() <= kLargestSettingsFile) {
             const ssize_t got = ::read(descriptor, chunk.data(), chunk.size());
             if (got < 0 && errno == EINTR) {
