@@ -157,7 +157,10 @@ void SettingsDocument::setValue(std::string_view section, std::string_view key,
     if (!m_lines.empty() && m_lines.back().kind != Kind::Blank) {
         m_lines.push_back(newLine("", Kind::Blank, 0));
     }
-    m_lines.push_back(newLine("[" + std::string(section) + "]", Kind::Header, number));
+    std::string header = "[";
+    header += section;
+    header += ']';
+    m_lines.push_back(newLine(header, Kind::Header, number));
     m_lines.push_back(line);
 }
 

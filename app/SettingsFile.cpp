@@ -75,7 +75,10 @@ LinkTarget followLinks(const std::string& path) {
 
 // The temporary files of this program's saves: ".NAME.saving-PID" beside the file NAME.
 std::string temporaryPrefix(const fs::path& target) {
-    return "." + target.filename().string() + ".saving-";
+    std::string prefix = ".";
+    prefix += target.filename().string();
+    prefix += ".saving-";
+    return prefix;
 }
 
 fs::path temporaryFile(const fs::path& target) {
