@@ -2,6 +2,7 @@
 
 #include "app/Identity.h"
 #include "track/NodeRoutes.h"
+#include "ui/LostWindows.h"
 #include "ui/X11KeyRepeat.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ bool prepareProgram(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     // A held arrow key must stay held for the trains, not flicker off with each repeat.
     requestWholeKeyRepeats();
+    // An overview that the window system destroys comes back at the next press of Overview.
+    watchForLostWindows();
 
     for (int i = 1; i < argc; ++i) {
         std::fprintf(stderr, "varnok: takes no arguments; ignoring \"%s\"\n", argv[i]);
