@@ -1,5 +1,6 @@
 #include "app/ProgramSetup.h"
 
+#include "app/CommandLine.h"
 #include "app/Identity.h"
 #include "track/NodeRoutes.h"
 #include "ui/LostWindows.h"
@@ -18,9 +19,7 @@ bool prepareProgram(int argc, char* argv[]) {
     // An overview that the window system destroys comes back at the next press of Overview.
     watchForLostWindows();
 
-    for (int i = 1; i < argc; ++i) {
-        std::fprintf(stderr, "varnok: takes no arguments; ignoring \"%s\"\n", argv[i]);
-    }
+    warnOfUnknownArguments(argc, argv);
     if (const auto fault = CheckNodeTags(TrackSeg)) {
         std::fprintf(stderr, "varnok: the track's node cells are inconsistent: %s\n",
                      fault->c_str());
