@@ -4,6 +4,7 @@
 #include "app/Identity.h"
 #include "track/NodeRoutes.h"
 #include "ui/LostWindows.h"
+#include "ui/WindowSystem.h"
 #include "ui/X11KeyRepeat.h"
 
 #include <QApplication>
@@ -20,6 +21,12 @@ bool prepareProgram(int argc, char* argv[]) {
     watchForLostWindows();
 
     warnOfUnknownArguments(argc, argv);
+    if (!windowSystemTellsPlaces()) {
+        std::fputs("varnok: this window system (Wayland) does not let programs place their "
+                   "windows: they open where it puts them, and Quit keeps the places saved "
+                   "before\n",
+                   stderr);
+    }
     if (const auto fault = CheckNodeTags(TrackSeg)) {
         std::fprintf(stderr, "varnok: the track's node cells are inconsistent: %s\n",
                      fault->c_str());

@@ -3,6 +3,7 @@
 #include "app/QuotedText.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <cstring>
@@ -91,4 +92,8 @@ std::optional<std::string> chooseWindowSystem(int argc, const char* const argv[]
     return "no display to open windows on: " + where +
            " and no Wayland compositor answers; set DISPLAY to a running X server, or run "
            "Varnok under xvfb-run";
+}
+
+bool windowSystemTellsPlaces() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }

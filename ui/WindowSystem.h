@@ -10,3 +10,8 @@
 // neither answers, nothing is chosen and the result is the one line that says so and what to
 // do; Qt would otherwise stop the program with an abort.
 std::optional<std::string> chooseWindowSystem(int argc, const char* const argv[]);
+
+// Whether the window system tells the program where its windows are, once the application
+// object is made. X11 does. Wayland does not: there a window's place is the compositor's
+// alone, and what Qt reports is made up.
+bool windowSystemTellsPlaces();
