@@ -66,8 +66,10 @@ Top=6300
 SETTINGS
 
 # A session bus of its own, which starts the accessibility bus when the reader asks for it.
-# Qt serves it without waiting for a screen reader to say that one runs.
+# Qt serves it without waiting for a screen reader to say that one runs. The inner script
+# reads these variables itself.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 PROGRAM=$program READER=$reader WORK=$work
+# shellcheck disable=SC2016
 dbus-run-session -- bash -c '
     set -euo pipefail
     "$PROGRAM" >"$WORK/output" 2>"$WORK/errors" &
