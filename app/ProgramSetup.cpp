@@ -1,7 +1,10 @@
 #include "app/ProgramSetup.h"
 
+#include "app/CommandLine.h"
 #include "app/Identity.h"
 #include "track/NodeRoutes.h"
+#include "ui/LostWindows.h"
+#include "ui/WindowSystem.h"
 #include "ui/X11KeyRepeat.h"
 
 #include <QApplication>
@@ -14,9 +17,15 @@ bool prepareProgram(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     // A held arrow key must stay held for the trains, not flicker off with each repeat.
     requestWholeKeyRepeats();
+    // An overview that the window system destroys comes back at the next press of Overview.
+    watchForLostWindows();
 
-    for (int i = 1; i < argc; ++i) {
-        std::fprintf(stderr, "varnok: takes no arguments; ignoring \"%s\"\n", argv[i]);
+    warnOfUnknownArguments(argc, argv);
+    if (!windowSystemTellsPlaces()) {
+        std::fputs("varnok: this window system (Wayland) does not let programs place their "
+                   "windows: they open where it puts them, and Quit keeps the places saved "
+                   "before\n",
+                   stderr);
     }
     if (const auto fault = CheckNodeTags(TrackSeg)) {
         std::fprintf(stderr, "varnok: the track's node cells are inconsistent: %s\n",

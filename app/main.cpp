@@ -1,9 +1,10 @@
+#include "app/CommandLine.h"
 #include "app/ProgramSetup.h"
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "ui/WindowSystem.h"
 #include "ui/Windows.h"
-#include "ui/X11Platform.h"
 
 #include <QApplication>
 
@@ -11,7 +12,21 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    preferX11WhereAvailable();
+    // Help and version need no display: they are answered before Qt looks for one.
+    switch (requestOf(argc, argv)) {
+    case CommandLineRequest::Help:
+        std::fputs(usageText().c_str(), stdout);
+        return EXIT_SUCCESS;
+    case CommandLineRequest::Version:
+        std::fputs(versionText().c_str(), stdout);
+        return EXIT_SUCCESS;
+    case CommandLineRequest::Run:
+        break;
+    }
+    if (const auto noDisplay = chooseWindowSystem(argc, argv)) {
+        std::fprintf(stderr, "varnok: %s\n", noDisplay->c_str());
+        return EXIT_FAILURE;
+    }
     // Qt takes its own options (-platform, -display, ...) out of argv here.
     QApplication application(argc, argv);
     if (!prepareProgram(argc, argv)) {

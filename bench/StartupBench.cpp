@@ -5,7 +5,7 @@
 #include "ui/TrackMapWindow.h"
 #include "ui/TrackView.h"
 #include "ui/TrainControlWindow.h"
-#include "ui/X11Platform.h"
+#include "ui/WindowSystem.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -149,7 +149,10 @@ int runStartup(int runs, const char* benchPath) {
 
 int runStartupChild(int argc, char* argv[]) {
     // The program's own start, with the watch in place before the first window is made.
-    preferX11WhereAvailable();
+    if (const auto noDisplay = chooseWindowSystem(argc, argv)) {
+        std::fprintf(stderr, "start-up benchmark: %s\n", noDisplay->c_str());
+        return EXIT_FAILURE;
+    }
     QApplication application(argc, argv);
     StartupWatch watch;
     application.installEventFilter(&watch);

@@ -1,10 +1,12 @@
-# What `cmake --install` puts in place: the program, its desktop entry, icon and manual page,
-# and the notes that a Debian package carries beside them.
+# What `cmake --install` puts in place: the program, its desktop entry, icon, software-centre
+# metadata and manual page, and the notes that a Debian package carries beside them.
 include(GNUInstallDirs)
 
 install(TARGETS varnok RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/varnok.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/varnok.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Where software centres look for what a program is.
+install(FILES data/org.varnok.varnok.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Debian wants the manual page and the change log compressed, without a time stamp in them.
 function(varnok_compressed source)

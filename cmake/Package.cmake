@@ -3,7 +3,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME varnok)
 set(CPACK_PACKAGE_VENDOR "Varnok developers")
-set(CPACK_PACKAGE_CONTACT "Varnok developers <varnok@example.org>")
+set(CPACK_PACKAGE_CONTACT "Varnok developers <varnok@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "model railway of three trains on a fixed track")
 set(CPACK_PACKAGE_DESCRIPTION
     "Up to three trains run as worms of coloured cells on a track of 131\n\
@@ -18,5 +18,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Debian's Qt runs on Wayland only with its Wayland plugin. Varnok prefers X11, which every
+# Wayland desktop of Debian offers through XWayland, so it runs without the plugin nearly
+# everywhere; but in a session with no X server at all it could not start. Recommended
+# packages are installed unless the user asks otherwise.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

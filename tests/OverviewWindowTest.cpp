@@ -7,6 +7,7 @@
 #include "ui/TrainControlWindow.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -138,6 +139,28 @@ TEST_F(OverviewWindowTest, CloseHidesItAndOverviewBringsItBackWhereItWas) {
     EXPECT_TRUE(overview.isVisible());
     EXPECT_EQ(overview.pos(), QPoint(300, 200));
     EXPECT_TRUE(QTest::qWaitFor([] { return field("txtTrainPosition", 0) == "77"; }, 1000));
+}
+
+TEST_F(OverviewWindowTest, OneTheWindowSystemDestroyedComesBackAtTheNextPress) {
+    restartWith("[frmOverview]\nLeft=600\nTop=1200\n");
+    clickOverviewButton();
+    QPointer<OverviewWindow> lost = &frmOverview();
+    lost->move(300, 200);
+    windowLost(*lost);
+    EXPECT_TRUE(lost.isNull());
+
+    train(0).HeadPos = 77;
+    clickOverviewButton();
+    OverviewWindow& back = frmOverview();
+    EXPECT_TRUE(back.isVisible());
+    // Loaded again: at its stored place, showing the trains as they stand.
+    EXPECT_EQ(back.pos(), QPoint(40, 80));
+    EXPECT_EQ(field("txtTrainPosition", 0), "77");
+    // The other windows are not the overview: they stay.
+    QPointer<QWidget> trackMap = &frmTrackMap();
+    windowLost(*trackMap);
+    EXPECT_FALSE(trackMap.isNull());
+    EXPECT_EQ(&frmOverview(), &back);
 }
 
 TEST_F(OverviewWindowTest, ItsKeysGoToTheHeldKeyCodeAndNowhereElse) {

@@ -70,9 +70,86 @@ TEST_F(ProgramTest, IgnoresArgumentsOfItsOwnWithAWarning) {
     EXPECT_TRUE(runsFor(1000, {QStringLiteral("--fast"), QStringLiteral("-platform"),
                                QStringLiteral("offscreen")}));
     const std::string errors = errorOutput();
-    EXPECT_THAT(errors, HasSubstr("takes no arguments; ignoring \"--fast\""));
+    EXPECT_THAT(errors, HasSubstr("ignoring the unknown argument \"--fast\""));
     // Qt's own options are Qt's.
     EXPECT_THAT(errors, testing::Not(HasSubstr("offscreen")));
+}
+
+// The command line as a user meets it. Help and version are asked for where no window can
+// open at all: no platform chosen, no X server, no Wayland compositor.
+TEST_F(ProgramTest, AnswersItsCommandLine) {
+    struct Case {
+        QStringList arguments;
+        bool display;
+        int status; // -1: still running after a second
+        std::vector<std::string> output;
+        std::vector<std::string> errors; // each a whole line; none other
+    };
+    const std::string settings = settingsFile().toStdString();
+    const std::string usage = "Usage: varnok [--help | --version]";
+    const std::string noDisplay =
+        "varnok: no display to open windows on: DISPLAY is not set and no Wayland compositor "
+        "answers; set DISPLAY to a running X server, or run Varnok under xvfb-run";
+    const auto unknown = [](const std::string& quoted) {
+        return "varnok: ignoring the unknown argument " + quoted +
+               " (varnok --help lists what it takes)";
+    };
+    const Case cases[] = {
+        {{"--help"},
+         false,
+         0,
+         {usage, "Settings: " + settings, "XDG_CONFIG_HOME", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
+          "man varnok"},
+         {}},
+        {{"-h", "--version"}, false, 0, {usage}, {}},
+        {{"--version"}, false, 0, {"Varnok " VARNOK_VERSION "\n"}, {}},
+        {{}, false, 1, {}, {noDisplay}},
+        {{"--fast"}, false, 1, {}, {noDisplay}},
+        {{"a\x1b]0;owned\x07"
+          "b\tc\r",
+          "\xe2\x80\xae"
+          "evil",
+          QString(70, QChar('x'))},
+         true,
+         -1,
+         {},
+         {unknown("\"a\\x1b]0;owned\\x07b\\tc\\r\""), unknown("\"\\u202eevil\""),
+          unknown('"' + std::string(60, 'x') + "\"...")}},
+    };
+    for (std::size_t row = 0; row < std::size(cases); ++row) {
+        const Case& c = cases[row];
+        SCOPED_TRACE("row " + std::to_string(row));
+        QProcessEnvironment environment = m_program.processEnvironment();
+        if (!c.display) {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+                environment.remove(QString::fromLatin1(name));
+            }
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VARNOK_PROGRAM), c.arguments);
+        ASSERT_TRUE(program.waitForStarted());
+        const bool ended = program.waitForFinished(1000);
+        if (c.status < 0) {
+            EXPECT_FALSE(ended);
+            program.kill();
+            program.waitForFinished();
+        } else {
+            ASSERT_TRUE(ended);
+            EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(program.exitCode(), c.status);
+        }
+        const std::string output = program.readAllStandardOutput().toStdString();
+        for (const std::string& part : c.output) {
+            EXPECT_THAT(output, HasSubstr(part));
+        }
+        std::string expectedErrors;
+        for (const std::string& line : c.errors) {
+            expectedErrors += line + "\n";
+        }
+        EXPECT_EQ(program.readAllStandardError().toStdString(), expectedErrors);
+        EXPECT_FALSE(QFile::exists(settingsFile()));
+    }
 }
 
 TEST_F(ProgramTest, ADamagedSettingsFileDoesNotStopIt) {

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <xcb/xcb.h>
 
 // Reads what the running program shows on the X display, for the end-to-end test and the
 // README's screenshot. It never touches the program: it grabs pixels of its windows, and
@@ -30,6 +31,7 @@
 //   screen_probe keyfield WINDOW            the code that the overview's held-key field shows
 //   screen_probe centre WINDOWNAME CONTROL  where a control's middle lies in its window
 //   screen_probe shot FILE                  the whole screen, as a PNG file
+//   screen_probe destroy WINDOW             destroys the window, as another client may
 //
 // WINDOW is an X window id; WINDOWNAME is frmTrackMap, frmTrainControl or frmOverview.
 
@@ -133,9 +135,20 @@ int shot(const QString& file) {
     return grab(0).save(file, "PNG") ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
+// The X server's DestroyWindow, from this probe's own connection: not a close that the
+// program is asked for, but its window gone.
+int destroy(WId window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11->connection();
+    xcb_generic_error_t* error = xcb_request_check(
+        connection, xcb_destroy_window_checked(connection, static_cast<xcb_window_t>(window)));
+    std::free(error);
+    return error == nullptr ? EXIT_SUCCESS : EXIT_FAILURE;
+}
+
 int usage() {
     std::fputs("usage: screen_probe cells WINDOW | marker WINDOW MILLISECONDS | keyfield WINDOW"
-               " | centre WINDOWNAME CONTROL | shot FILE\n",
+               " | centre WINDOWNAME CONTROL | shot FILE | destroy WINDOW\n",
                stderr);
     return EXIT_FAILURE;
 }
@@ -154,6 +167,8 @@ int main(int argc, char* argv[]) {
         status = keyField(windowId(argv[2]));
     } else if (command == QStringLiteral("centre") && argc == 4) {
         status = centre(QString::fromLocal8Bit(argv[2]), argv[3]);
+    } else if (command == QStringLiteral("destroy") && argc == 3) {
+        status = destroy(windowId(argv[2]));
     } else if (command == QStringLiteral("shot") && argc == 3) {
         status = shot(QString::fromLocal8Bit(argv[2]));
     } else {

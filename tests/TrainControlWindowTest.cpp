@@ -9,6 +9,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -204,6 +205,45 @@ TEST_F(TrainControlWindowTest, ALengthStaysWithinNoCellsAndAFullBody) {
     QTest::mouseDClick(&lengthBox(0), Qt::LeftButton);
     QTest::mouseRelease(&lengthBox(0), Qt::LeftButton);
     EXPECT_EQ(train(0).Length, 7);
+}
+
+// The columns that hold the length box's green text, first to last, as drawn.
+std::pair<int, int> inkColumns(const QImage& image) {
+    int first = image.width();
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.green() > c.red() + 40 && c.green() > c.blue() + 40) {
+                first = std::min(first, x);
+                last = x;
+            }
+        }
+    }
+    return {first, last};
+}
+
+TEST_F(TrainControlWindowTest, TheLongestLengthShowsWholeInEveryLengthBox) {
+    restartWith("[Globals]\nTrainLength0=501\nTrainLength1=501\nTrainLength2=501\n");
+    for (int i = 0; i < kTrainSlots; ++i) {
+        TextBox& box = lengthBox(i);
+        ASSERT_EQ(box.text(), "501");
+        // The same text in the same font, drawn with room to spare.
+        const QFontMetrics metrics(box.font());
+        QImage free(metrics.horizontalAdvance(box.text()) + 20, box.height(), QImage::Format_RGB32);
+        free.fill(Qt::white);
+        QPainter painter(&free);
+        painter.setFont(box.font());
+        painter.setPen(QColor(0, 128, 0));
+        painter.drawText(free.rect(), Qt::AlignCenter, box.text());
+        painter.end();
+        const auto [freeFirst, freeLast] = inkColumns(free);
+        const auto [first, last] = inkColumns(box.grab().toImage());
+        EXPECT_GE(last - first, freeLast - freeFirst - 1) << "row " << i;
+        // Centred, with the frame's inner line left clear on both sides.
+        EXPECT_GT(first, 2);
+        EXPECT_LT(last, box.width() - 3);
+    }
 }
 
 TEST_F(TrainControlWindowTest, APressOnTheWindowAddsATrainAndShiftRemovesOneWithTheHeight) {

@@ -6,6 +6,7 @@
 #include "sim/SharedState.h"
 #include "ui/DesignUnits.h"
 #include "ui/OverviewWindow.h"
+#include "ui/StoredPlace.h"
 #include "ui/TrackMapWindow.h"
 #include "ui/TrackView.h"
 #include "ui/TrainControlWindow.h"
@@ -295,6 +296,23 @@ TEST_F(WindowsTest, ManyColourChangesRepaintOnlyTheirCellsOnceAFrame) {
     cells.SetBackColor(41, 0x00FF00);
     QTest::qWait(60);
     EXPECT_EQ(recorder.painted.size(), 1u);
+}
+
+TEST_F(WindowsTest, WhereTheWindowSystemKeepsPlacesToItselfThePlacesReadAreKept) {
+    // Far outside this screen, as a place saved on a larger desktop can be.
+    settings.writeFile("[frmTrackMap]\nLeft=1007.5\nTop=90000\n");
+    SettingsStore store;
+    testing::internal::CaptureStderr();
+    StoredPlace place(store, kTrackMapPlace, false);
+    QWidget window;
+    window.resize(200, 100);
+    place.moveWindow(window);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    // What Qt reports on Wayland once the compositor has mapped a window: its frame at the
+    // origin, whatever the program asked.
+    window.move(-3, -30);
+    EXPECT_EQ(place.left(window), 1007.5f);
+    EXPECT_EQ(place.top(window), 90000.0f);
 }
 
 } // namespace

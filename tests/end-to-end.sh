@@ -212,6 +212,17 @@ sleep 0.4
 shown=$(probe keyfield "$overview")
 [ "$shown" = 0 ] || fail "the key field shows $shown after Up was let go, not 0"
 
+echo "--- The overview destroyed by another X client comes back at the next press of Overview"
+probe destroy "$overview" || fail "the overview's window could not be destroyed"
+for _ in $(seq 40); do
+    xdotool search --onlyvisible --name '^Overview$' >/dev/null || break
+    sleep 0.05
+done
+xdotool search --onlyvisible --name '^Overview$' >/dev/null && fail "the overview was not destroyed"
+click_on "$track_map" frmTrackMap cmdOverview
+overview=$(window_named "Overview")
+[ "$(probe keyfield "$overview")" = 0 ] || fail "the overview brought back does not show the key"
+
 echo "--- A click on train 2's colour, then Quit: the settings file keeps eleven values"
 click_on "$train_control" frmTrainControl txtTrainColor2
 sleep 0.3

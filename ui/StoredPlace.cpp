@@ -2,6 +2,7 @@
 
 #include "app/TextConversions.h"
 #include "ui/DesignUnits.h"
+#include "ui/WindowSystem.h"
 
 #include <QGuiApplication>
 #include <QRect>
@@ -37,14 +38,18 @@ bool reachable(const QRect& area) {
 } // namespace
 
 StoredPlace::StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys)
-    : m_keys(keys), m_left(store.readSingle(QString::fromLatin1(keys.section),
-                                            QStringLiteral("Left"), keys.defaultLeft)),
+    : StoredPlace(store, keys, windowSystemTellsPlaces()) {}
+
+StoredPlace::StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys, bool placesTold)
+    : m_keys(keys), m_placesTold(placesTold),
+      m_left(store.readSingle(QString::fromLatin1(keys.section), QStringLiteral("Left"),
+                              keys.defaultLeft)),
       m_top(store.readSingle(QString::fromLatin1(keys.section), QStringLiteral("Top"),
                              keys.defaultTop)) {}
 
 void StoredPlace::moveWindow(QWidget& window) {
     const QRect area(pixelPlace(m_left, m_top), window.size().expandedTo(QSize(1, 1)));
-    if (!reachable(area)) {
+    if (m_placesTold && !reachable(area)) {
         std::fprintf(stderr,
                      "varnok: settings: [%s] Left = %s, Top = %s leave too little of the window "
                      "on any screen to reach it; using %s, %s\n",
@@ -59,9 +64,9 @@ void StoredPlace::moveWindow(QWidget& window) {
 }
 
 float StoredPlace::left(const QWidget& window) const {
-    return window.x() == m_placedAt.x() ? m_left : pixelsToTwips(window.x());
+    return !m_placesTold || window.x() == m_placedAt.x() ? m_left : pixelsToTwips(window.x());
 }
 
 float StoredPlace::top(const QWidget& window) const {
-    return window.y() == m_placedAt.y() ? m_top : pixelsToTwips(window.y());
+    return !m_placesTold || window.y() == m_placedAt.y() ? m_top : pixelsToTwips(window.y());
 }

@@ -4,6 +4,8 @@
 #include "ui/ShiftState.h"
 
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
@@ -22,6 +24,16 @@ void TextBox::setForeColor(Colour colour) {
     QPalette colours = palette();
     colours.setColor(QPalette::Text, toQColor(colour));
     setPalette(colours);
+}
+
+int TextBox::textWidth() const {
+    // Qt keeps a margin of 2 pixels on either side of a line edit's text, beside the style's.
+    constexpr int kLineEditMargin = 2;
+    QStyleOptionFrame frame;
+    initStyleOption(&frame);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &frame, this);
+    const QMargins margins = textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin;
 }
 
 void TextBox::mousePressEvent(QMouseEvent* event) {

@@ -15,6 +15,9 @@ public:
     void setBackColor(Colour colour);
     void setForeColor(Colour colour);
 
+    // The width in pixels that the box gives its text, inside its frame and margins.
+    int textWidth() const;
+
 signals:
     // Any button; each press of a quick double press counts. The shift state is a mask of
     // 1 Shift, 2 Ctrl, 4 Alt.

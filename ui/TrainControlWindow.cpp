@@ -128,6 +128,9 @@ TrainControlWindow::TrainControlWindow() {
         txtTrainSpeed[row]->setAccessibleName(trainControlName(tr("speed"), i));
         txtTrainLength[row] = newNumberBox(
             "txtTrainLength", twipsRect(i == 0 ? 3375 : 3360, 500 + r, 360, 300), kLengthText);
+        // The longest length, "501", shows whole where a substitute for Tahoma is too wide.
+        txtTrainLength[row]->setFont(fittingFont(boldTahoma, QString::number(kBodyCapacity),
+                                                 txtTrainLength[row]->textWidth()));
         txtTrainLength[row]->setToolTip(tr("Click: longer, Shift+click: shorter"));
         txtTrainLength[row]->setAccessibleName(trainControlName(tr("length"), i));
         connect(txtTrainLength[row], &TextBox::pressed, this,

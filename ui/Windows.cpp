@@ -39,6 +39,13 @@ OverviewWindow& frmOverview() {
     return loadOnFirstUse(loaded().overview);
 }
 
+void windowLost(QWidget& window) {
+    std::unique_ptr<OverviewWindow>& overview = loaded().overview;
+    if (overview.get() == &window) {
+        overview.reset();
+    }
+}
+
 void unloadWindows() {
     LoadedWindows& windows = loaded();
     windows.overview.reset();

@@ -1,0 +1,66 @@
+#include "app/CommandLine.h"
+
+#include "app/QuotedText.h"
+
+#include <QStandardPaths>
+#include <QString>
+
+#include <cstdio>
+#include <string_view>
+
+CommandLineRequest requestOf(int argc, const char* const argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            return CommandLineRequest::Help;
+        }
+        if (argument == "--version") {
+            return CommandLineRequest::Version;
+        }
+    }
+    return CommandLineRequest::Run;
+}
+
+std::string usageText() {
+    // The path as the settings store finds it, from XDG_CONFIG_HOME or ~/.config. Only named
+    // here: asking for help never opens the file.
+    const std::string settingsFile =
+        (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/Varnok/Varnok.conf"))
+            .toStdString();
+    return "Usage: varnok [--help | --version]\n"
+           "\n"
+           "Varnok is a model railway: up to three trains run on a fixed track with three\n"
+           "junctions, each at the pace of its own throttle, steered with the arrow keys.\n"
+           "\n"
+           "  -h, --help     show this help and exit\n"
+           "      --version  show the name and version and exit\n"
+           "Qt's own options, such as -platform xcb, are taken as Qt takes them.\n"
+           "\n"
+           "Settings: " +
+           settingsFile +
+           "\n"
+           "  written at Quit; delete it, with Varnok not running, to start from the defaults.\n"
+           "\n"
+           "Environment:\n"
+           "  XDG_CONFIG_HOME  the folder of the settings (~/.config when unset)\n"
+           "  QT_QPA_PLATFORM  the window system; when unset, X11 where an X server answers\n"
+           "                   on DISPLAY (it alone lets windows open where they were last),\n"
+           "                   else Wayland\n"
+           "  QT_SCALE_FACTOR  makes every window larger, for example 2 on a dense screen\n"
+           "\n"
+           "The manual: man varnok\n";
+}
+
+std::string versionText() {
+    return "Varnok " VARNOK_VERSION "\n";
+}
+
+void warnOfUnknownArguments(int argc, const char* const argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        std::fprintf(stderr,
+                     "varnok: ignoring the unknown argument %s (varnok --help lists "
+                     "what it takes)\n",
+                     quotedText(argv[i]).c_str());
+    }
+}

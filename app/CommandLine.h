@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// What the command line asks of the program. "--help" and "-h" ask for the usage,
+// "--version" for the name and version; the first of them wins. Anything else is left to Qt,
+// which takes its own options (-platform, -display, ...), and then to the program, which
+// warns of what is left.
+enum class CommandLineRequest { Run, Help, Version };
+
+CommandLineRequest requestOf(int argc, const char* const argv[]);
+
+// The usage that --help prints: what Varnok is, where it keeps its settings, the variables
+// of the environment it heeds and where its manual is.
+std::string usageText();
+
+// "Varnok 0.1.0": the name and the version of the build.
+std::string versionText();
+
+// One warning line for each argument that neither Qt nor the program takes.
+void warnOfUnknownArguments(int argc, const char* const argv[]);

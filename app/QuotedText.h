@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Text from outside (an argument, an environment variable) made safe for one line of a
+// message on a terminal, in double quotes. Control characters, terminal escape sequences,
+// the invisible marks that turn text around, bytes that are not UTF-8, quotes and
+// backslashes are shown escaped ("\n", "\x1b", "\u202e", "\xff", "\"", "\\"), so nothing
+// in it can act on the terminal or hide what it says. Text longer than 60 characters is cut
+// there and ends in "...", after the closing quote.
+std::string quotedText(std::string_view text);
