@@ -26,8 +26,8 @@ constexpr int kRetryMilliseconds = 50;
 } // namespace
 
 SingleInstance::SingleInstance(const QString& settingsFile)
-    : m_socket(runtimeName(settingsFile) + QStringLiteral(".socket")),
-      m_lock(runtimeName(settingsFile) + QStringLiteral(".lock")) {
+    : m_name(runtimeName(settingsFile)), m_socket(m_name + QStringLiteral(".socket")),
+      m_lock(m_name + QStringLiteral(".lock")) {
     // A lock is stale only when its program is gone, however long the program has run.
     m_lock.setStaleLockTime(0);
 }

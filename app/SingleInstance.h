@@ -32,6 +32,8 @@ signals:
 private:
     void listen();
 
+    // The runtime folder's path of this settings file's lock and socket, less their endings.
+    QString m_name;
     QString m_socket;
     QLockFile m_lock;
     QLocalServer m_server;
