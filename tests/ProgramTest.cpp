@@ -1,3 +1,5 @@
+#include "NotSettingsFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,9 +9,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <sys/stat.h>
 
 // The real program, started as a user starts it, in a settings folder of its own.
 
@@ -162,26 +161,7 @@ TEST_F(ProgramTest, ADamagedSettingsFileDoesNotStopIt) {
 
 // A settings file that cannot be a settings file: the program says so at once and starts.
 TEST_F(ProgramTest, StartsWithinASecondWhateverIsInTheFilesPlace) {
-    struct Case {
-        const char* what;
-        std::function<void(const QString& path)> make;
-        const char* said;
-    };
-    const std::vector<Case> cases = {
-        {"a FIFO", [](const QString& path) { ::mkfifo(QFile::encodeName(path), 0600); },
-         "it is a FIFO, not a regular file"},
-        {"a link to /dev/zero",
-         [](const QString& path) { QFile::link(QStringLiteral("/dev/zero"), path); },
-         "character device"},
-        {"a file of 2 MiB",
-         [](const QString& path) {
-             QFile file(path);
-             file.open(QIODevice::WriteOnly);
-             file.resize(2 << 20);
-         },
-         "larger than a settings file can be"},
-    };
-    for (const Case& c : cases) {
+    for (const NotASettingsFile& c : notSettingsFiles()) {
         QFile::remove(settingsFile());
         QDir().mkpath(QFileInfo(settingsFile()).path());
         c.make(settingsFile());

@@ -1,3 +1,4 @@
+#include "NotSettingsFiles.h"
 #include "ScratchSettings.h"
 #include "app/Startup.h"
 #include "sim/SharedState.h"
@@ -12,9 +13,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <sys/stat.h>
 
 // Quit ends the process, so each of these tests quits in a child process of its own and then
 // reads the settings file that the child left.
@@ -144,26 +142,7 @@ namespace {
 
 // Quit over a file that start-up would not read: nothing of it is lost, and Quit says so.
 TEST(QuitOverAFileNotRead, LeavesItAsItIsAndFails) {
-    struct Case {
-        const char* what;
-        std::function<void(const QString& path)> make;
-        const char* reason;
-    };
-    const std::vector<Case> cases = {
-        {"a FIFO", [](const QString& path) { ::mkfifo(QFile::encodeName(path), 0600); },
-         "it is a FIFO, not a regular file"},
-        {"a link to /dev/zero",
-         [](const QString& path) { QFile::link(QStringLiteral("/dev/zero"), path); },
-         "character device, not a regular file"},
-        {"a file of 2 MiB",
-         [](const QString& path) {
-             QFile file(path);
-             file.open(QIODevice::WriteOnly);
-             file.resize(2 << 20);
-         },
-         "larger than a settings file can be"},
-    };
-    for (const Case& c : cases) {
+    for (const NotASettingsFile& c : notSettingsFiles()) {
         ScratchSettings settings;
         settings.writeFile({});
         QFile::remove(settings.filePath());
@@ -171,11 +150,11 @@ TEST(QuitOverAFileNotRead, LeavesItAsItIsAndFails) {
         const QFileInfo before(settings.filePath());
         testing::internal::CaptureStderr();
         Main();
-        EXPECT_THAT(testing::internal::GetCapturedStderr(), testing::HasSubstr(c.reason)) << c.what;
+        EXPECT_THAT(testing::internal::GetCapturedStderr(), testing::HasSubstr(c.said)) << c.what;
         EXPECT_EXIT(
             QTest::mouseClick(frmTrackMap().findChild<QPushButton*>(QStringLiteral("cmdQuit")),
                               Qt::LeftButton),
-            testing::ExitedWithCode(1), c.reason)
+            testing::ExitedWithCode(1), c.said)
             << c.what;
         const QFileInfo after(settings.filePath());
         EXPECT_EQ(after.symLinkTarget(), before.symLinkTarget()) << c.what;
