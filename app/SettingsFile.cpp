@@ -85,18 +85,19 @@ fs::path temporaryFile(const fs::path& target) {
     return target.parent_path() / (temporaryPrefix(target) + std::to_string(::getpid()));
 }
 
-// Closes a descriptor once, and removes the temporary file unless it was renamed.
+// A new file of its own, closed once, and removed again unless it was renamed.
 class TemporaryFile {
 public:
     explicit TemporaryFile(fs::path path) : m_path(std::move(path)) {
         m_descriptor =
             ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        m_made = m_descriptor >= 0;
     }
     ~TemporaryFile() {
         if (m_descriptor >= 0) {
             ::close(m_descriptor);
         }
-        if (!m_renamed) {
+        if (m_made && !m_renamed) {
             ::unlink(m_path.c_str());
         }
     }
@@ -119,6 +120,7 @@ public:
 private:
     fs::path m_path;
     int m_descriptor = -1;
+    bool m_made = false;
     bool m_renamed = false;
 };
 
@@ -206,7 +208,9 @@ SettingsFileRead readSettingsFile(const std::string& path) {
         return notRead(errorText(errno));
     }
     SettingsFileRead read{SettingsFileRead::Outcome::Read, {}, {}};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(descriptor, &status) != 0) {
+        read = notRead(errorText(errno));
+    } else if (!S_ISREG(status.st_mode)) {
         read = notRead(notRegularFile(status.st_mode));
     } else {
         // Read to its end, or to one byte past the most that is taken: a file that grew since
