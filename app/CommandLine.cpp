@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 
 #include "app/QuotedText.h"
+#include "app/SettingsStore.h"
 
-#include <QStandardPaths>
 #include <QString>
 
 #include <cstdio>
@@ -22,12 +22,8 @@ CommandLineRequest requestOf(int argc, const char* const argv[]) {
 }
 
 std::string usageText() {
-    // The path as the settings store finds it, from XDG_CONFIG_HOME or ~/.config. Only named
-    // here: asking for help never opens the file.
-    const std::string settingsFile =
-        (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         QStringLiteral("/Varnok/Varnok.conf"))
-            .toStdString();
+    // Only named here: asking for help never opens the file.
+    const std::string settingsFile = settingsFilePath().toStdString();
     return "Usage: varnok [--help | --version]\n"
            "\n"
            "Varnok is a model railway: up to three trains run on a fixed track with three\n"

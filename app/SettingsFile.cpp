@@ -73,6 +73,10 @@ LinkTarget followLinks(const std::string& path) {
                         " symbolic links, or round in a loop"};
 }
 
+fs::path folderOf(const fs::path& file) {
+    return file.parent_path().empty() ? fs::path(".") : file.parent_path();
+}
+
 // The temporary files of this program's saves: ".NAME.saving-PID" beside the file NAME.
 std::string temporaryPrefix(const fs::path& target) {
     std::string prefix = ".";
@@ -252,7 +256,7 @@ std::optional<std::string> replaceSettingsFile(const std::string& path, std::str
     if (exists && !S_ISREG(earlier.st_mode)) {
         return it + " is " + kindOf(earlier.st_mode) + ", not a regular file";
     }
-    const fs::path folder = target.path.parent_path().empty() ? "." : target.path.parent_path();
+    const fs::path folder = folderOf(target.path);
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) {
@@ -296,7 +300,7 @@ std::optional<std::string> replaceSettingsFile(const std::string& path, std::str
 
 void removeLeftoverSaves(const std::string& path) {
     const fs::path target = followLinks(path).path;
-    const fs::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    const fs::path folder = folderOf(target);
     const std::string prefix = temporaryPrefix(target);
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
