@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
-#include "app/QuotedText.h"
 #include "app/SettingsStore.h"
+#include "base/QuotedText.h"
 
 #include <QString>
 

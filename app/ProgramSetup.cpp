@@ -3,7 +3,6 @@
 #include "app/CommandLine.h"
 #include "app/Identity.h"
 #include "track/NodeRoutes.h"
-#include "ui/LostWindows.h"
 #include "ui/WindowSystem.h"
 #include "ui/X11KeyRepeat.h"
 
@@ -17,8 +16,6 @@ bool prepareProgram(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     // A held arrow key must stay held for the trains, not flicker off with each repeat.
     requestWholeKeyRepeats();
-    // An overview that the window system destroys comes back at the next press of Overview.
-    watchForLostWindows();
 
     warnOfUnknownArguments(argc, argv);
     if (!windowSystemTellsPlaces()) {

@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 
-#include "app/Palette.h"
-#include "app/TextConversions.h"
+#include "base/TextConversions.h"
+#include "sim/Palette.h"
 #include "track/TrackLayout.h"
 
 #include <cstdio>
@@ -15,7 +15,7 @@ QString trainKey(const char* name, std::size_t train) {
 
 constexpr std::array<std::int32_t, kTrainSlots> kDefaultColorIndex = {3, 4, 5};
 constexpr std::int32_t kDefaultLength = 5;
-constexpr Colour kDefaultNodeColor = kYellow;
+constexpr Color kDefaultNodeColor = kYellow;
 
 // Whether "section/key" is one that the program reads or writes.
 bool isVarnokKey(const QString& sectionAndKey) {

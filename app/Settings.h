@@ -18,7 +18,6 @@ struct WindowPlaceKeys {
 inline constexpr WindowPlaceKeys kTrackMapPlace{"frmTrackMap", 1000, 1110};
 inline constexpr WindowPlaceKeys kTrainControlPlace{"frmTrainControl", 1000, 5650};
 inline constexpr WindowPlaceKeys kOverviewPlace{"frmOverview", 1000, 7950};
-inline constexpr float kTrainControlDefaultHeight = 1360;
 
 // Fills the shared state from the "Globals" section, or from the defaults, and builds the
 // palette. Values outside what the program relies on are rejected with a warning.

@@ -1,6 +1,6 @@
 #include "app/SettingsStore.h"
 
-#include "app/TextConversions.h"
+#include "base/TextConversions.h"
 
 #include <QFile>
 #include <QStandardPaths>

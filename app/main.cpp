@@ -1,10 +1,9 @@
 #include "app/CommandLine.h"
+#include "app/Program.h"
 #include "app/ProgramSetup.h"
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
-#include "app/Startup.h"
 #include "ui/WindowSystem.h"
-#include "ui/Windows.h"
 
 #include <QApplication>
 
@@ -45,9 +44,9 @@ int main(int argc, char* argv[]) {
                      instance.lockFile().toLocal8Bit().constData());
         return EXIT_FAILURE;
     }
-    QObject::connect(&instance, &SingleInstance::showRequested, &ShowWindowsInFront);
-    Main();
-    const int status = QApplication::exec();
-    unloadWindows();
-    return status;
+    Program program;
+    QObject::connect(&instance, &SingleInstance::showRequested, &program,
+                     &Program::showWindowsInFront);
+    program.show();
+    return QApplication::exec();
 }

@@ -1,18 +1,14 @@
 #include "BenchProgram.h"
 
-#include "app/Startup.h"
-#include "sim/SharedState.h"
-#include "ui/TrackMapWindow.h"
+#include "app/Program.h"
 #include "ui/TrackView.h"
-#include "ui/TrainControlWindow.h"
-#include "ui/TrainTimer.h"
-#include "ui/Windows.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <charconv>
@@ -85,36 +81,30 @@ BenchProgram::BenchProgram(const QByteArray& settings) {
     }
     file.close();
     qputenv("XDG_CONFIG_HOME", m_folder.path().toLocal8Bit());
-    Main();
+    m_program = std::make_unique<Program>();
+    m_program->show();
 }
 
-BenchProgram::~BenchProgram() {
-    unloadWindows();
-    programState() = SharedState{};
-}
+BenchProgram::~BenchProgram() = default;
 
 void BenchProgram::openOverview() {
-    found(frmTrackMap().findChild<QPushButton*>(QStringLiteral("cmdOverview")), "Overview button")
+    found(m_program->trackMap().findChild<QPushButton*>(QStringLiteral("cmdOverview")),
+          "Overview button")
         .click();
 }
 
 void BenchProgram::setThrottles(int trains, int value) {
     for (int i = 0; i < trains; ++i) {
-        frmTrainControl().setThrottleValue(i, value);
+        const QString name = QStringLiteral("HScrollTrainSpeed%1").arg(i);
+        found(m_program->trainControl().findChild<QScrollBar*>(name), "throttle").setValue(value);
     }
 }
 
-TrackView& BenchProgram::trackView() {
-    return found(frmTrackMap().findChild<TrackView*>(), "track view");
-}
-
-TrainTimer& BenchProgram::trainTimer(int index) {
-    const QString name = QStringLiteral("timerTrainSpeed%1").arg(index);
-    return found(frmTrainControl().findChild<TrainTimer*>(name), "train timer");
-}
-
-StepCounter::StepCounter(int train) {
-    connect(&BenchProgram::trainTimer(train), &TrainTimer::step, this, [this] {
+StepCounter::StepCounter(BenchProgram& program, int train) {
+    connect(&program.program().driver(), &TrainDriver::stepped, this, [this, train](int index) {
+        if (index != train) {
+            return;
+        }
         lastStepAt = steadyNanoseconds();
         if (steps++ == 0) {
             firstStepAt = lastStepAt;
@@ -122,8 +112,8 @@ StepCounter::StepCounter(int train) {
     });
 }
 
-PaintCounter::PaintCounter() {
-    BenchProgram::trackView().installEventFilter(this);
+PaintCounter::PaintCounter(BenchProgram& program) {
+    program.program().trackMap().trackView().installEventFilter(this);
 }
 
 bool PaintCounter::eventFilter(QObject* watched, QEvent* event) {

@@ -6,9 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
-class TrackView;
-class TrainTimer;
+class Program;
 
 // Nanoseconds of the steady clock that every process on the machine shares.
 std::int64_t steadyNanoseconds();
@@ -27,7 +27,7 @@ void runEventLoopFor(int milliseconds);
 // A whole number from the command line, or a message and the end of the run.
 int wholeNumberArgument(const char* text, int lowest, int highest);
 
-// The real program as start-up leaves it, on a settings folder of its own that holds
+// The real program as a start leaves it, on a settings folder of its own that holds
 // `settings`, so no benchmark reads or writes the user's store. Its windows go with it.
 class BenchProgram {
 public:
@@ -36,21 +36,21 @@ public:
     BenchProgram(const BenchProgram&) = delete;
     BenchProgram& operator=(const BenchProgram&) = delete;
 
+    Program& program() { return *m_program; }
     // Opens the overview as its button does.
-    static void openOverview();
+    void openOverview();
     // Moves the first `trains` throttles to `value`, as the user would.
-    static void setThrottles(int trains, int value);
-    static TrackView& trackView();
-    static TrainTimer& trainTimer(int index);
+    void setThrottles(int trains, int value);
 
 private:
     QTemporaryDir m_folder;
+    std::unique_ptr<Program> m_program;
 };
 
 // The steps one train takes, and when it took its first and last.
 class StepCounter final : public QObject {
 public:
-    explicit StepCounter(int train);
+    StepCounter(BenchProgram& program, int train);
 
     std::int64_t steps = 0;
     std::int64_t firstStepAt = 0;
@@ -62,7 +62,7 @@ public:
 // The paints of the track view.
 class PaintCounter final : public QObject {
 public:
-    PaintCounter();
+    explicit PaintCounter(BenchProgram& program);
     std::int64_t paints = 0;
 
 protected:

@@ -1,8 +1,8 @@
 // The trains' own work, with no window: a movement step at the shortest and longest bodies
 // that users drive, a step off each node, and the parse of each node's routes.
 #include "CountingCells.h"
-#include "app/Palette.h"
 #include "sim/Movement.h"
+#include "sim/Palette.h"
 #include "sim/SharedState.h"
 #include "track/NodeRoutes.h"
 #include "track/TrackLayout.h"

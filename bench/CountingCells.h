@@ -15,8 +15,8 @@ class CountingCells final : public CellDisplay {
 public:
     std::string_view Tag(CellIndex n) const override { return TrackSeg[slot(n)].tag; }
 
-    void SetBackColor(CellIndex n, Colour colour) override {
-        m_colours[slot(n)] = colour;
+    void SetBackColor(CellIndex n, Color color) override {
+        m_colors[slot(n)] = color;
         ++writes;
     }
 
@@ -32,5 +32,5 @@ private:
         return static_cast<std::size_t>(*found);
     }
 
-    std::array<Colour, kTrackCellCount> m_colours{};
+    std::array<Color, kTrackCellCount> m_colors{};
 };

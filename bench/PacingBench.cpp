@@ -55,17 +55,17 @@ ProgramFigures measureFor(int seconds, const PaintCounter& painted, std::int64_t
 } // namespace
 
 int runPacing(int throttle, int seconds, int length) {
-    const BenchProgram program(threeTrains(length));
-    BenchProgram::openOverview();
+    BenchProgram program(threeTrains(length));
+    program.openOverview();
     std::array<std::unique_ptr<StepCounter>, kTrainSlots> counters;
     for (int i = 0; i < kTrainSlots; ++i) {
-        counters[static_cast<std::size_t>(i)] = std::make_unique<StepCounter>(i);
+        counters[static_cast<std::size_t>(i)] = std::make_unique<StepCounter>(program, i);
     }
-    const PaintCounter painted;
+    const PaintCounter painted(program);
 
     const double cpuAtStart = processUsage().cpuSeconds;
     const std::int64_t startedAt = steadyNanoseconds();
-    BenchProgram::setThrottles(kTrainSlots, throttle);
+    program.setThrottles(kTrainSlots, throttle);
     // The steps done are counted up to the same instant as the wall time.
     const ProgramFigures figures = measureFor(seconds, painted, startedAt, cpuAtStart);
     const std::int32_t interval = SpeedToInterval(throttle);
@@ -85,10 +85,10 @@ int runPacing(int throttle, int seconds, int length) {
 }
 
 int runIdle(int seconds) {
-    const BenchProgram program(threeTrains(kBodyCapacity));
-    BenchProgram::openOverview();
-    BenchProgram::setThrottles(kTrainSlots, 0);
-    const PaintCounter painted;
+    BenchProgram program(threeTrains(kBodyCapacity));
+    program.openOverview();
+    program.setThrottles(kTrainSlots, 0);
+    const PaintCounter painted(program);
     // The trains' last steps and the windows' first frames settle first.
     runEventLoopFor(1000);
 

@@ -24,13 +24,13 @@ struct RatePoint {
 // One train runs at `throttle` from standing for long enough to take at least two steps.
 // Its rate is its steps from the first to the last over the time between them, so a step
 // lost or late shows, and a short run is not rounded down to whole steps.
-RatePoint measure(int throttle, int secondsPerPoint, StepCounter& counter) {
+RatePoint measure(BenchProgram& program, int throttle, int secondsPerPoint, StepCounter& counter) {
     RatePoint point;
     point.throttle = throttle;
     point.interval = SpeedToInterval(throttle);
-    BenchProgram::setThrottles(1, 0);
+    program.setThrottles(1, 0);
     counter.reset();
-    BenchProgram::setThrottles(1, throttle);
+    program.setThrottles(1, throttle);
     const int milliseconds = std::max(secondsPerPoint * 1000, point.interval * 5 / 2);
     runEventLoopFor(milliseconds);
     point.stepsDone = counter.steps;
@@ -52,13 +52,13 @@ int runRateCurve(int secondsPerPoint, const char* csvPath) {
         std::fprintf(stderr, "bench: cannot write %s\n", csvPath);
         return EXIT_FAILURE;
     }
-    const BenchProgram program(QByteArrayLiteral("[Globals]\nTrainCount=1\n"));
-    StepCounter counter(0);
+    BenchProgram program(QByteArrayLiteral("[Globals]\nTrainCount=1\n"));
+    StepCounter counter(program, 0);
     std::fprintf(csv, "throttle,interval_ms,asked_steps_per_s,done_steps_per_s,steps_done\n");
     std::printf("rate curve: one train, at least %d s a throttle\n", secondsPerPoint);
     std::printf("throttle  interval ms  asked/s  done/s  steps\n");
     for (int throttle = kThrottleMin; throttle <= kThrottleMax; throttle += kThrottleStep) {
-        const RatePoint point = measure(throttle, secondsPerPoint, counter);
+        const RatePoint point = measure(program, throttle, secondsPerPoint, counter);
         std::fprintf(csv, "%d,%d,%.3f,%.3f,%lld\n", point.throttle, point.interval,
                      point.askedPerSecond, point.donePerSecond,
                      static_cast<long long>(point.stepsDone));

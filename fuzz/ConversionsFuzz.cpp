@@ -1,5 +1,5 @@
 #include "FuzzCheck.h"
-#include "app/TextConversions.h"
+#include "base/TextConversions.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "FuzzCheck.h"
-#include "app/Palette.h"
 #include "app/Settings.h"
 #include "app/SettingsDocument.h"
+#include "sim/Palette.h"
 #include "track/TrackLayout.h"
 
 #include <QDir>

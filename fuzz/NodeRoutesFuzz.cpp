@@ -1,5 +1,5 @@
 #include "FuzzCheck.h"
-#include "app/TextConversions.h"
+#include "base/TextConversions.h"
 #include "track/NodeRoutes.h"
 
 #include <array>
@@ -26,7 +26,7 @@ public:
         require(n == kScratchCell, "the parse read cell " + std::to_string(n));
         return m_tag;
     }
-    void SetBackColor(CellIndex n, Colour) override {
+    void SetBackColor(CellIndex n, Color) override {
         require(false, "the parse painted cell " + std::to_string(n));
     }
 

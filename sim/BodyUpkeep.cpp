@@ -22,13 +22,13 @@ void FeedTheWorm(SharedState& state, int index, CellIndex newHeadPos) {
 void PaintTheWorm(SharedState& state, CellDisplay& cells, int index) {
     // Looked up at the first cell painted, and only then: a train with an empty body has no
     // colour yet.
-    std::optional<Colour> colour;
+    std::optional<Color> color;
     for (const CellIndex cell : bodyOf(state, index)) {
         if (cell != 0) {
-            if (!colour) {
-                colour = trainColour(state, index);
+            if (!color) {
+                color = trainColor(state, index);
             }
-            cells.SetBackColor(cell, *colour);
+            cells.SetBackColor(cell, *color);
         }
     }
 }

@@ -4,14 +4,27 @@
 #include "sim/SharedState.h"
 
 #include <cstdint>
+#include <optional>
 
 // What the track map's poll of the held key does to the shared state, apart from the windows.
 // The poll looks at KeyDownCode every 100 ms, so a held key acts once a poll.
 
 // Ctrl: the next of the trains in use becomes the controlled train, after the last the
 // first. Returns that train's colour, which the controlled-train marker takes.
-Colour SelectNextTrain(SharedState& state);
+Color SelectNextTrain(SharedState& state);
 
 // The throttle value that `key` asks for, from `value`: Up adds 5 and Down takes 5 off,
 // within 0..100. Any other key leaves the value as it is.
 std::int32_t ThrottleAfterKey(KeyCode key, std::int16_t value);
+
+// What one poll of the held key did.
+struct KeyPollOutcome {
+    // Ctrl selected the next train: its colour, for the controlled-train marker.
+    std::optional<Color> selectedColor;
+    // Up or Down moved this train's throttle.
+    std::optional<int> throttleMoved;
+};
+
+// One poll: a held Ctrl selects the next train, a held Up or Down moves the controlled
+// train's throttle by 5; any other key, or none, does nothing.
+KeyPollOutcome PollHeldKey(SharedState& state);

@@ -1,7 +1,7 @@
 #include "sim/Movement.h"
 
-#include "app/CheckedArithmetic.h"
-#include "app/Fatal.h"
+#include "base/CheckedArithmetic.h"
+#include "base/Fatal.h"
 #include "sim/BodyUpkeep.h"
 
 #include <string>

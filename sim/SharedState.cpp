@@ -1,6 +1,6 @@
 #include "sim/SharedState.h"
 
-#include "app/Fatal.h"
+#include "base/Fatal.h"
 
 #include <algorithm>
 #include <string>
@@ -17,11 +17,6 @@ std::size_t bodyLength(const SharedState& state, int index) {
 }
 
 } // namespace
-
-SharedState& programState() {
-    static SharedState state;
-    return state;
-}
 
 std::size_t trainSlot(int index) {
     if (index < 0 || index >= kTrainSlots) {
@@ -46,11 +41,11 @@ std::span<const CellIndex> bodyOf(const SharedState& state, int index) {
     return std::span(trainAt(state, index).Body).first(bodyLength(state, index));
 }
 
-Colour trainColour(const SharedState& state, int index) {
-    const std::int32_t colourIndex = trainAt(state, index).ColorIndex;
-    if (colourIndex < 0 || colourIndex >= kPaletteSize) {
+Color trainColor(const SharedState& state, int index) {
+    const std::int32_t colorIndex = trainAt(state, index).ColorIndex;
+    if (colorIndex < 0 || colorIndex >= kPaletteSize) {
         stopWithError("train " + std::to_string(index) + " has colour index " +
-                      std::to_string(colourIndex) + ", outside the palette");
+                      std::to_string(colorIndex) + ", outside the palette");
     }
-    return state.Palette[static_cast<std::size_t>(colourIndex)];
+    return state.Palette[static_cast<std::size_t>(colorIndex)];
 }

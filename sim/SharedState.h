@@ -13,6 +13,10 @@ inline constexpr int kTrainSlots = 3;     // TrainData(0..2)
 inline constexpr int kBodyCapacity = 501; // Body(0..500)
 inline constexpr int kPaletteSize = 27;   // Palette(0..26)
 
+inline constexpr std::int32_t kThrottleMin = 0;
+inline constexpr std::int32_t kThrottleMax = 100;
+inline constexpr std::int32_t kThrottleStart = 1;
+
 // One train. HeadPos, NextNode, RunStart, RunEnd and every Body entry are cell indices.
 struct TrainRecord {
     CellIndex HeadPos = 0;
@@ -25,22 +29,23 @@ struct TrainRecord {
     std::array<CellIndex, kBodyCapacity> Body{};
     std::int32_t ColorIndex = 0; // into Palette
     std::int32_t Speed = 0;      // the stored throttle value, shown but not driven
+    // The throttle as the user or the keys set it, and the step interval in milliseconds that
+    // it gives, 0 while the train stands. Every train stands until its throttle first moves.
+    std::int32_t Throttle = kThrottleStart;
+    std::int32_t Interval = 0;
 };
 
-// Everything the trains, the windows and the settings share. All zero until start-up loads
-// the store; afterwards only event handlers change it, one at a time.
+// Everything the trains, the windows and the settings share. All zero, but for the throttles,
+// until start-up loads the store; afterwards only event handlers change it, one at a time.
 struct SharedState {
     std::array<TrainRecord, kTrainSlots> TrainData{};
     RouteTable Routes; // NodeRoutes and NodeRouteCount of the node parsed last
-    std::array<Colour, kPaletteSize> Palette{};
+    std::array<Color, kPaletteSize> Palette{};
     std::int32_t TrainCount = 0; // trains in use, 1..3
     std::int32_t ControlledTrain = 0;
-    Colour TrackColor = 0;
+    Color TrackColor = 0;
     KeyCode KeyDownCode = kNoKey; // virtual-key code of the key held, 0 when none
 };
-
-// The program's one shared state.
-SharedState& programState();
 
 // Train `index` as an index into the per-train arrays; an index outside 0..2 stops the program
 // with a message.
@@ -58,4 +63,4 @@ std::span<const CellIndex> bodyOf(const SharedState& state, int index);
 
 // The palette colour of train `index`. A colour index outside the palette stops the program
 // with a message.
-Colour trainColour(const SharedState& state, int index);
+Color trainColor(const SharedState& state, int index);

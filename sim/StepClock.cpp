@@ -8,36 +8,39 @@ constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
 
 } // namespace
 
+std::int64_t StepClock::length() const {
+    return m_interval * kNanosecondsPerMillisecond;
+}
+
 void StepClock::setInterval(std::int32_t milliseconds, std::int64_t now) {
     const bool wasRunning = running();
     m_interval = std::max(milliseconds, 0);
     if (!running()) {
         return;
     }
-    const std::int64_t length = m_interval * kNanosecondsPerMillisecond;
     if (wasRunning) {
-        m_nextStep = std::max(m_lastStep + length, now);
+        m_nextStep = std::max(m_lastStep + length(), now);
     } else {
-        m_nextStep = now + length;
+        m_nextStep = now + length();
     }
-    m_lastStep = m_nextStep - length;
+    m_lastStep = m_nextStep - length();
 }
 
-int StepClock::takeStepsDue(std::int64_t now) {
-    if (!running() || now < m_nextStep) {
-        return 0;
+void StepClock::dropBacklog(std::int64_t now) {
+    if (!stepDue(now)) {
+        return;
     }
-    const std::int64_t length = m_interval * kNanosecondsPerMillisecond;
-    const std::int64_t due = 1 + (now - m_nextStep) / length;
+    const std::int64_t due = 1 + (now - m_nextStep) / length();
     if (due > kMaxStepsPerTick) {
-        // The backlog is dropped: the steps go on one interval apart from now.
-        m_lastStep = now;
-        m_nextStep = now + length;
-        return kMaxStepsPerTick;
+        // The kept steps end at `now`, so the ones after go on one interval apart from it.
+        m_nextStep = now - (kMaxStepsPerTick - 1) * length();
+        m_lastStep = m_nextStep - length();
     }
-    m_lastStep = m_nextStep + (due - 1) * length;
-    m_nextStep = m_lastStep + length;
-    return static_cast<int>(due);
+}
+
+void StepClock::takeStep() {
+    m_lastStep = m_nextStep;
+    m_nextStep += length();
 }
 
 std::int32_t StepClock::millisecondsToNextStep(std::int64_t now) const {

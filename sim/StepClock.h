@@ -21,14 +21,23 @@ public:
     std::int32_t interval() const { return m_interval; }
     bool running() const { return m_interval > 0; }
 
-    // The steps due at `now`, each counted as done.
-    int takeStepsDue(std::int64_t now);
+    // Of more than kMaxStepsPerTick steps due at `now`, keeps only the last kMaxStepsPerTick.
+    void dropBacklog(std::int64_t now);
+
+    // Whether the train runs and a step of it is due at `now`.
+    bool stepDue(std::int64_t now) const { return running() && now >= m_nextStep; }
+    // When the next step falls due, while the train runs.
+    std::int64_t nextStepAt() const { return m_nextStep; }
+    // Counts the step due next as done.
+    void takeStep();
 
     // Whole milliseconds from `now` until the next step falls due, rounded up; 0 when it is
     // due already.
     std::int32_t millisecondsToNextStep(std::int64_t now) const;
 
 private:
+    std::int64_t length() const;
+
     std::int32_t m_interval = 0;
     std::int64_t m_lastStep = 0; // when the step last taken fell due
     std::int64_t m_nextStep = 0;

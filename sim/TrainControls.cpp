@@ -1,6 +1,9 @@
 #include "sim/TrainControls.h"
 
-#include "app/CheckedArithmetic.h"
+#include "base/CheckedArithmetic.h"
+#include "base/Fatal.h"
+
+#include <string>
 
 std::int32_t SpeedToInterval(std::int32_t value) {
     if (value <= 0) {
@@ -9,7 +12,21 @@ std::int32_t SpeedToInterval(std::int32_t value) {
     return checkedSubtract<std::int32_t>(1001, checkedMultiply<std::int32_t>(10, value));
 }
 
-void SelectNextColour(SharedState& state, int index) {
+bool SetThrottle(SharedState& state, int index, std::int32_t value) {
+    if (value < kThrottleMin || value > kThrottleMax) {
+        stopWithError("throttle value " + std::to_string(value) + " is outside " +
+                      std::to_string(kThrottleMin) + ".." + std::to_string(kThrottleMax));
+    }
+    TrainRecord& train = trainAt(state, index);
+    if (train.Throttle == value) {
+        return false;
+    }
+    train.Throttle = value;
+    train.Interval = SpeedToInterval(value);
+    return true;
+}
+
+void SelectNextColor(SharedState& state, int index) {
     TrainRecord& train = trainAt(state, index);
     train.ColorIndex = checkedAdd(train.ColorIndex, 1) % kPaletteSize;
 }

@@ -12,17 +12,17 @@ inline constexpr int kShiftHeld = 1;
 inline constexpr int kCtrlHeld = 2;
 inline constexpr int kAltHeld = 4;
 
-inline constexpr int kThrottleMin = 0;
-inline constexpr int kThrottleMax = 100;
-inline constexpr int kThrottleStart = 1;
-
 // The timer interval in milliseconds for a throttle value: 1001 - 10 × value, so 991 at 1 and
 // 1 at 100; 0, meaning no ticks, for a value of 0 or less. Above 100 the result is below 1,
 // negative from 101 on.
 std::int32_t SpeedToInterval(std::int32_t value);
 
+// Moves train `index`'s throttle to `value`, and its interval with it. A value outside
+// 0..100 stops the program with a message. Returns whether the throttle moved.
+bool SetThrottle(SharedState& state, int index, std::int32_t value);
+
 // The next of the palette's colours for train `index`, after the last the first.
-void SelectNextColour(SharedState& state, int index);
+void SelectNextColor(SharedState& state, int index);
 
 // A press on train `index`'s length box: one cell shorter with Shift alone held, otherwise
 // one longer. The length stays within 0 and what the body holds; returns whether it changed.

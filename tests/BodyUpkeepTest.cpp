@@ -18,7 +18,7 @@ namespace {
 // The middle record, so that a write beside it would land in a neighbour.
 constexpr int kTrain = 1;
 
-constexpr Colour kTrackGrey = 0x808080;
+constexpr Color kTrackGrey = 0x808080;
 
 // One step as the movement makes it, with the new head given.
 void step(SharedState& state, CellDisplay& cells, int index, CellIndex head) {
@@ -32,10 +32,10 @@ CellIndex cellNo(std::size_t k) {
     return TrackSeg[k % TrackSeg.size()].index;
 }
 
-std::vector<CellWrite> writesOf(const std::vector<CellIndex>& cells, Colour colour) {
+std::vector<CellWrite> writesOf(const std::vector<CellIndex>& cells, Color color) {
     std::vector<CellWrite> writes;
     for (const CellIndex cell : cells) {
-        writes.push_back({cell, colour});
+        writes.push_back({cell, color});
     }
     return writes;
 }
@@ -151,7 +151,7 @@ TEST(BodyUpkeep, ATrainGrowsToItsLengthOverItsFirstSteps) {
         const std::vector<CellWrite> writes = cells.takeWrites();
         ASSERT_EQ(writes.size(), cleared + painted);
         EXPECT_TRUE(std::all_of(writes.begin(), writes.begin() + static_cast<long>(cleared),
-                                [](const CellWrite& w) { return w.colour == kWhite; }));
+                                [](const CellWrite& w) { return w.color == kWhite; }));
         EXPECT_EQ(writes.back(),
                   (CellWrite{head - static_cast<CellIndex>(painted), state.Palette[4]}));
     }
@@ -182,11 +182,8 @@ TEST(BodyUpkeep, ChangingTheLengthLeavesOrClearsTheCellsBeyondIt) {
         }
         std::string shown;
         for (CellIndex cell = 24; cell <= 31; ++cell) {
-            const auto colour = cells.lastColour(cell);
-            shown += !colour                       ? '-'
-                     : *colour == kWhite           ? 'T'
-                     : *colour == state.Palette[9] ? 'P'
-                                                   : '?';
+            const auto color = cells.lastColor(cell);
+            shown += !color ? '-' : *color == kWhite ? 'T' : *color == state.Palette[9] ? 'P' : '?';
         }
         EXPECT_EQ(shown, shows) << "length " << length << ", head " << heads.back();
     }
@@ -210,27 +207,27 @@ TEST(BodyUpkeep, ACellInTwoBodiesShowsTheTrainThatPaintedItLast) {
     struct Write {
         Method method;
         int train;
-        Colour shows32; // the colour cell 32 shows afterwards
+        Color shows32; // the colour cell 32 shows afterwards
     };
-    const Colour colourA = state.Palette[3];
-    const Colour colourB = state.Palette[9];
+    const Color colorA = state.Palette[3];
+    const Color colorB = state.Palette[9];
     const std::array<Write, 6> writes = {{
-        {PaintTheWorm, 0, colourA},
-        {PaintTheWorm, 2, colourB},
+        {PaintTheWorm, 0, colorA},
+        {PaintTheWorm, 2, colorB},
         {HideTheWorm, 0, kWhite},
-        {PaintTheWorm, 2, colourB},
-        {PaintTheWorm, 0, colourA},
+        {PaintTheWorm, 2, colorB},
+        {PaintTheWorm, 0, colorA},
         {HideTheWorm, 2, kWhite},
     }};
     for (const auto& [method, train, shows32] : writes) {
         method(state, cells, train);
-        EXPECT_EQ(cells.lastColour(32), shows32) << "after a write by train " << train;
+        EXPECT_EQ(cells.lastColor(32), shows32) << "after a write by train " << train;
     }
-    EXPECT_EQ(cells.lastColour(31), colourA);
-    EXPECT_EQ(cells.lastColour(33), kWhite);
+    EXPECT_EQ(cells.lastColor(31), colorA);
+    EXPECT_EQ(cells.lastColor(33), kWhite);
 }
 
-TEST(BodyUpkeep, TheColourIsLookedUpOnlyForACellToPaint) {
+TEST(BodyUpkeep, TheColorIsLookedUpOnlyForACellToPaint) {
     SharedState state = paintedState();
     RecordingCells cells;
     TrainRecord& train = state.TrainData[kTrain];
@@ -244,7 +241,7 @@ TEST(BodyUpkeep, TheColourIsLookedUpOnlyForACellToPaint) {
 
 // --- Faults -------------------------------------------------------------------------------------
 
-TEST(BodyUpkeepDeathTest, ALengthBeyondTheBodyATrainOutsideTheThreeOrAColourOutsideThePalette) {
+TEST(BodyUpkeepDeathTest, ALengthBeyondTheBodyATrainOutsideTheThreeOrAColorOutsideThePalette) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     SharedState state = paintedState();
     RecordingCells cells;
@@ -267,8 +264,8 @@ TEST(BodyUpkeepDeathTest, ALengthBeyondTheBodyATrainOutsideTheThreeOrAColourOuts
         EXPECT_DEATH(PaintTheWorm(state, cells, index), stop);
     }
 
-    for (const std::int32_t colour : {-1, kPaletteSize, 1000}) {
-        train.ColorIndex = colour;
-        EXPECT_DEATH(PaintTheWorm(state, cells, kTrain), stopNaming("colour index", colour));
+    for (const std::int32_t color : {-1, kPaletteSize, 1000}) {
+        train.ColorIndex = color;
+        EXPECT_DEATH(PaintTheWorm(state, cells, kTrain), stopNaming("colour index", color));
     }
 }

@@ -1,4 +1,4 @@
-#include "app/CheckedArithmetic.h"
+#include "base/CheckedArithmetic.h"
 
 #include <gtest/gtest.h>
 

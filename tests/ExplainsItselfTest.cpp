@@ -24,8 +24,8 @@ protected:
 
     // The tip shown when the pointer rests on `point` of the train control window: the help
     // event goes to the control under the pointer and on up to the window, as Qt sends it.
-    static QString tipAt(QPoint point) {
-        TrainControlWindow& window = frmTrainControl();
+    QString tipAt(QPoint point) {
+        TrainControlWindow& window = trainControl();
         QWidget* under = window.childAt(point);
         QWidget* receiver = under != nullptr ? under : &window;
         QHelpEvent event(QEvent::ToolTip, receiver->mapFrom(&window, point),
@@ -34,8 +34,8 @@ protected:
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
 
-    static QRect placeOf(const char* name) {
-        return control<QWidget>(frmTrainControl(), QString::fromLatin1(name)).geometry();
+    QRect placeOf(const char* name) {
+        return control<QWidget>(trainControl(), QString::fromLatin1(name)).geometry();
     }
 
     // Every element of the window's accessibility tree that a screen reader can reach.
@@ -57,10 +57,10 @@ protected:
 };
 
 TEST_F(ExplainsItselfTest, EveryTrainControlShowsWhatAClickDoes) {
-    frmTrainControl().show();
+    trainControl().show();
     // Three trains, so that every row lies inside the window.
-    QTest::mouseClick(&frmTrainControl(), Qt::LeftButton, {}, QPoint(3, 40));
-    QTest::mouseClick(&frmTrainControl(), Qt::LeftButton, {}, QPoint(3, 40));
+    QTest::mouseClick(&trainControl(), Qt::LeftButton, {}, QPoint(3, 40));
+    QTest::mouseClick(&trainControl(), Qt::LeftButton, {}, QPoint(3, 40));
     for (int i = 0; i < kTrainSlots; ++i) {
         SCOPED_TRACE("train " + std::to_string(i));
         const auto row = [i](const char* name) { return name + std::to_string(i); };
@@ -76,7 +76,7 @@ TEST_F(ExplainsItselfTest, EveryTrainControlShowsWhatAClickDoes) {
 }
 
 TEST_F(ExplainsItselfTest, TheBackgroundTipShowsOnlyWhereAPressAddsOrRemovesATrain) {
-    frmTrainControl().show();
+    trainControl().show();
     const QString background = QStringLiteral("Click: add a train, Shift+click: remove one");
     EXPECT_EQ(tipAt(QPoint(3, 40)), background);
     // A row box takes no mouse input: a press on it is a press on the window.
@@ -84,17 +84,17 @@ TEST_F(ExplainsItselfTest, TheBackgroundTipShowsOnlyWhereAPressAddsOrRemovesATra
     EXPECT_EQ(tipAt(rowBox.topLeft() + QPoint(2, 2)), background);
     // A press on a heading does nothing, and no tip shows there. A hidden tip fades out first.
     QToolTip::hideText();
-    ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !QToolTip::isVisible(); }, 2000));
     EXPECT_EQ(tipAt(placeOf("Label5").center()), QString());
-    EXPECT_EQ(frmTrainControl().accessibleDescription(), background);
+    EXPECT_EQ(trainControl().accessibleDescription(), background);
 }
 
 TEST_F(ExplainsItselfTest, AScreenReaderFindsEveryControlByName) {
-    frmOverview().show();
-    QTest::mouseClick(&frmTrainControl(), Qt::LeftButton, {}, QPoint(3, 40));
-    QTest::mouseClick(&frmTrainControl(), Qt::LeftButton, {}, QPoint(3, 40));
+    overview().show();
+    QTest::mouseClick(&trainControl(), Qt::LeftButton, {}, QPoint(3, 40));
+    QTest::mouseClick(&trainControl(), Qt::LeftButton, {}, QPoint(3, 40));
     for (QWidget* window :
-         std::initializer_list<QWidget*>{&frmTrackMap(), &frmTrainControl(), &frmOverview()}) {
+         std::initializer_list<QWidget*>{&trackMap(), &trainControl(), &overview()}) {
         SCOPED_TRACE(window->objectName().toStdString());
         int named = 0;
         forEachAccessible(*window, [&](QAccessibleInterface& node) {
@@ -109,15 +109,15 @@ TEST_F(ExplainsItselfTest, AScreenReaderFindsEveryControlByName) {
         auto* widget = window.findChild<QWidget*>(QString::fromLatin1(control));
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     };
-    EXPECT_EQ(nameOf(frmTrainControl(), "HScrollTrainSpeed0"), QStringLiteral("Train 0 throttle"));
-    EXPECT_EQ(nameOf(frmTrainControl(), "txtTrainColor2"), QStringLiteral("Train 2 colour"));
-    EXPECT_EQ(nameOf(frmTrainControl(), "txtTrainLength1"), QStringLiteral("Train 1 length"));
-    EXPECT_EQ(nameOf(frmOverview(), "txtKeyDown"), QStringLiteral("Held key code"));
-    EXPECT_EQ(nameOf(frmOverview(), "txtWorm1"), QStringLiteral("Train 1 cells"));
-    EXPECT_EQ(nameOf(frmTrackMap(), "cmdQuit"), QStringLiteral("Quit"));
+    EXPECT_EQ(nameOf(trainControl(), "HScrollTrainSpeed0"), QStringLiteral("Train 0 throttle"));
+    EXPECT_EQ(nameOf(trainControl(), "txtTrainColor2"), QStringLiteral("Train 2 colour"));
+    EXPECT_EQ(nameOf(trainControl(), "txtTrainLength1"), QStringLiteral("Train 1 length"));
+    EXPECT_EQ(nameOf(overview(), "txtKeyDown"), QStringLiteral("Held key code"));
+    EXPECT_EQ(nameOf(overview(), "txtWorm1"), QStringLiteral("Train 1 cells"));
+    EXPECT_EQ(nameOf(trackMap(), "cmdQuit"), QStringLiteral("Quit"));
     // A screen reader reads a control's tip as its description.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(
-                  frmTrainControl().findChild<QWidget*>(QStringLiteral("txtTrainColor0")))
+                  trainControl().findChild<QWidget*>(QStringLiteral("txtTrainColor0")))
                   ->text(QAccessible::Description),
               QStringLiteral("Click: next colour"));
 }

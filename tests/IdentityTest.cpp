@@ -21,7 +21,7 @@ protected:
 
 TEST_F(IdentityTest, EveryWindowCarriesTheDrawnIconAtEverySize) {
     for (QWidget* window :
-         std::initializer_list<QWidget*>{&frmTrackMap(), &frmTrainControl(), &frmOverview()}) {
+         std::initializer_list<QWidget*>{&trackMap(), &trainControl(), &overview()}) {
         SCOPED_TRACE(window->objectName().toStdString());
         const QIcon icon = window->windowIcon();
         ASSERT_FALSE(icon.isNull());

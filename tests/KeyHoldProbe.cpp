@@ -1,5 +1,6 @@
 #include "sim/SharedState.h"
 #include "ui/KeyPreview.h"
+#include "ui/TrainModel.h"
 #include "ui/X11KeyRepeat.h"
 
 #include <QApplication>
@@ -44,9 +45,11 @@ int main(int argc, char* argv[]) {
     PressCounter counter;
     application.installEventFilter(&counter);
 
+    TrainModel model{SharedState{}};
+    KeyPreview preview(model);
     QWidget window;
     window.setGeometry(0, 0, 300, 100);
-    installKeyPreview(window);
+    preview.addWindow(window);
     QScrollBar throttle(Qt::Horizontal, &window);
     throttle.setGeometry(10, 40, 200, 15);
     throttle.setRange(0, 100);
@@ -55,12 +58,12 @@ int main(int argc, char* argv[]) {
     window.show();
     throttle.setFocus();
 
-    KeyCode reported = programState().KeyDownCode;
+    KeyCode reported = model.state().KeyDownCode;
     QTimer poll;
     poll.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&poll, &QTimer::timeout, [&reported] {
-        if (programState().KeyDownCode != reported) {
-            reported = programState().KeyDownCode;
+    QObject::connect(&poll, &QTimer::timeout, [&reported, &model] {
+        if (model.state().KeyDownCode != reported) {
+            reported = model.state().KeyDownCode;
             std::printf("code %d\n", reported);
             std::fflush(stdout);
         }

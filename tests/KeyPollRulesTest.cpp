@@ -6,10 +6,10 @@
 
 namespace {
 
-SharedState threeColouredTrains(std::int32_t trainCount, std::int32_t controlled) {
+SharedState threeColoredTrains(std::int32_t trainCount, std::int32_t controlled) {
     SharedState state;
     for (int i = 0; i < kTrainSlots; ++i) {
-        state.Palette[std::size_t(20 + i)] = Colour(0x111111 * (i + 1));
+        state.Palette[std::size_t(20 + i)] = Color(0x111111 * (i + 1));
         state.TrainData[std::size_t(i)].ColorIndex = 20 + i;
     }
     state.TrainCount = trainCount;
@@ -17,7 +17,7 @@ SharedState threeColouredTrains(std::int32_t trainCount, std::int32_t controlled
     return state;
 }
 
-TEST(SelectNextTrain, StepsThroughTheTrainsInUseAndGivesTheSelectedTrainsColour) {
+TEST(SelectNextTrain, StepsThroughTheTrainsInUseAndGivesTheSelectedTrainsColor) {
     struct Case {
         std::int32_t trainCount;
         std::int32_t controlled;
@@ -27,8 +27,8 @@ TEST(SelectNextTrain, StepsThroughTheTrainsInUseAndGivesTheSelectedTrainsColour)
          {Case{1, 0, 0}, Case{2, 0, 1}, Case{2, 1, 0}, Case{3, 1, 2}, Case{3, 2, 0},
           // Left above the count after trains were taken away: back into range.
           Case{1, 2, 0}, Case{2, 2, 1}}) {
-        SharedState state = threeColouredTrains(count, controlled);
-        EXPECT_EQ(SelectNextTrain(state), Colour(0x111111 * (next + 1)))
+        SharedState state = threeColoredTrains(count, controlled);
+        EXPECT_EQ(SelectNextTrain(state), Color(0x111111 * (next + 1)))
             << count << " trains, train " << controlled;
         EXPECT_EQ(state.ControlledTrain, next);
     }
@@ -45,13 +45,13 @@ TEST(ThrottleAfterKey, OnlyUpAndDownChangeTheValue) {
 TEST(KeyPollDeathTest, ABrokenCountOrControlledTrainStopsTheProgram) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     for (const std::int32_t count : {0, -1}) {
-        SharedState state = threeColouredTrains(count, 0);
+        SharedState state = threeColoredTrains(count, 0);
         EXPECT_DEATH(SelectNextTrain(state), "varnok: internal error: there are " +
                                                  std::to_string(count) + " trains to select");
     }
-    SharedState negative = threeColouredTrains(3, -3);
+    SharedState negative = threeColoredTrains(3, -3);
     EXPECT_DEATH(SelectNextTrain(negative), "varnok: internal error: there is no train -2");
-    SharedState offPalette = threeColouredTrains(3, 0);
+    SharedState offPalette = threeColoredTrains(3, 0);
     offPalette.TrainData[1].ColorIndex = 27;
     EXPECT_DEATH(SelectNextTrain(offPalette), "train 1 has colour index 27, outside the palette");
 }

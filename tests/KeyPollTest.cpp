@@ -4,7 +4,6 @@
 #include "ui/TextBox.h"
 #include "ui/TrackMapWindow.h"
 #include "ui/TrainControlWindow.h"
-#include "ui/TrainTimer.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -22,46 +21,33 @@ namespace {
 
 class KeyPollTest : public StartedProgram {
 protected:
-    static QString nameOf(const char* name, int index) {
-        return QString::fromLatin1(name) + QString::number(index);
-    }
-    static QScrollBar& throttle(int i) {
-        return control<QScrollBar>(frmTrainControl(), nameOf("HScrollTrainSpeed", i));
-    }
-    static TrainTimer& timer(int i) {
-        return control<TrainTimer>(frmTrainControl(), nameOf("timerTrainSpeed", i));
-    }
-    static TextBox& speedBox(int i) {
-        return control<TextBox>(frmTrainControl(), nameOf("txtTrainSpeed", i));
-    }
-
     // Keys as the user gives them, with the track map in front.
-    static void press(Qt::Key key) { QTest::keyPress(&frmTrackMap(), key); }
-    static void release(Qt::Key key) { QTest::keyRelease(&frmTrackMap(), key); }
+    void press(Qt::Key key) { QTest::keyPress(&trackMap(), key); }
+    void release(Qt::Key key) { QTest::keyRelease(&trackMap(), key); }
 
-    static void poll(int times = 1) {
+    void poll(int times = 1) {
         for (int tick = 0; tick < times; ++tick) {
-            frmTrackMap().pollHeldKey();
+            trackMap().pollHeldKey();
         }
     }
 
-    static QColor markerColour() {
-        auto& marker = control<QWidget>(frmTrackMap(), QStringLiteral("shapeTrainControlled"));
+    QColor markerColor() {
+        auto& marker = control<QWidget>(trackMap(), QStringLiteral("shapeTrainControlled"));
         return marker.grab().toImage().pixelColor(marker.rect().center());
     }
-    static QColor paletteColour(int colourIndex) {
-        return toQColor(programState().Palette[std::size_t(colourIndex)]);
+    QColor paletteColor(int colorIndex) {
+        return toQColor(state().Palette[std::size_t(colorIndex)]);
     }
 
     // Presses on the train control window's background: one train more each.
-    static void addTrains(int count) {
+    void addTrains(int count) {
         for (int k = 0; k < count; ++k) {
-            QTest::mouseClick(&frmTrainControl(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 40));
+            QTest::mouseClick(&trainControl(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 40));
         }
     }
-    static void removeTrains(int count) {
+    void removeTrains(int count) {
         for (int k = 0; k < count; ++k) {
-            QTest::mouseClick(&frmTrainControl(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 40));
+            QTest::mouseClick(&trainControl(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 40));
         }
     }
 };
@@ -83,8 +69,8 @@ TEST_F(KeyPollTest, UpAndDownMoveTheControlledThrottleByFiveWithinItsRange) {
         release(key);
         EXPECT_EQ(throttle(0).value(), to);
         // The throttle's own handling follows, as after a move by the user.
-        EXPECT_EQ(timer(0).interval(), SpeedToInterval(to));
-        EXPECT_EQ(timer(0).isActive(), to > 0);
+        EXPECT_EQ(clock(0).interval(), SpeedToInterval(to));
+        EXPECT_EQ(clock(0).running(), to > 0);
         EXPECT_EQ(speedBox(0).text(), QString::number(to));
         EXPECT_EQ(throttle(1).value(), 1);
         EXPECT_EQ(throttle(2).value(), 1);
@@ -97,7 +83,7 @@ TEST_F(KeyPollTest, AHeldUpActsOnEveryPollAndReachesFullThrottleOnTheTwentieth) 
     EXPECT_EQ(throttle(0).value(), 96);
     poll();
     EXPECT_EQ(throttle(0).value(), 100);
-    EXPECT_EQ(timer(0).interval(), 1);
+    EXPECT_EQ(clock(0).interval(), 1);
     poll(3);
     EXPECT_EQ(throttle(0).value(), 100);
     press(Qt::Key_Down);
@@ -117,18 +103,18 @@ TEST_F(KeyPollTest, NoOtherKeyActsOnThePoll) {
     for (int i = 0; i < kTrainSlots; ++i) {
         EXPECT_EQ(throttle(i).value(), 1);
     }
-    EXPECT_EQ(programState().ControlledTrain, 0);
-    EXPECT_EQ(markerColour(), QColor(Qt::white));
+    EXPECT_EQ(state().ControlledTrain, 0);
+    EXPECT_EQ(markerColor(), QColor(Qt::white));
 }
 
-TEST_F(KeyPollTest, CtrlWithOneTrainKeepsTrainZeroAndGivesTheMarkerItsColour) {
-    EXPECT_EQ(markerColour(), QColor(Qt::white));
+TEST_F(KeyPollTest, CtrlWithOneTrainKeepsTrainZeroAndGivesTheMarkerItsColor) {
+    EXPECT_EQ(markerColor(), QColor(Qt::white));
     press(Qt::Key_Control);
     poll();
-    EXPECT_EQ(programState().ControlledTrain, 0);
-    EXPECT_EQ(markerColour(), paletteColour(3));
+    EXPECT_EQ(state().ControlledTrain, 0);
+    EXPECT_EQ(markerColor(), paletteColor(3));
     poll(4);
-    EXPECT_EQ(programState().ControlledTrain, 0);
+    EXPECT_EQ(state().ControlledTrain, 0);
 }
 
 TEST_F(KeyPollTest, AHeldCtrlCyclesThroughTheTrainsInUseAndTheMarkerFollows) {
@@ -138,12 +124,12 @@ TEST_F(KeyPollTest, AHeldCtrlCyclesThroughTheTrainsInUseAndTheMarkerFollows) {
     std::vector<QColor> markers;
     for (int tick = 0; tick < 4; ++tick) {
         poll();
-        controlled.push_back(programState().ControlledTrain);
-        markers.push_back(markerColour());
+        controlled.push_back(state().ControlledTrain);
+        markers.push_back(markerColor());
     }
     EXPECT_EQ(controlled, (std::vector<int>{1, 2, 0, 1}));
-    EXPECT_EQ(markers, (std::vector<QColor>{paletteColour(4), paletteColour(5), paletteColour(3),
-                                            paletteColour(4)}));
+    EXPECT_EQ(markers, (std::vector<QColor>{paletteColor(4), paletteColor(5), paletteColor(3),
+                                            paletteColor(4)}));
     // Up now drives train 1 alone.
     press(Qt::Key_Up);
     poll();
@@ -151,18 +137,17 @@ TEST_F(KeyPollTest, AHeldCtrlCyclesThroughTheTrainsInUseAndTheMarkerFollows) {
     EXPECT_EQ(throttle(0).value(), 1);
 }
 
-TEST_F(KeyPollTest, TheMarkerKeepsItsColourUntilTheNextCtrl) {
+TEST_F(KeyPollTest, TheMarkerKeepsItsColorUntilTheNextCtrl) {
     press(Qt::Key_Control);
     poll();
     release(Qt::Key_Control);
-    QTest::mouseClick(&control<TextBox>(frmTrainControl(), nameOf("txtTrainColor", 0)),
-                      Qt::LeftButton);
+    QTest::mouseClick(&swatch(0), Qt::LeftButton);
     EXPECT_EQ(train(0).ColorIndex, 4);
     poll();
-    EXPECT_EQ(markerColour(), paletteColour(3));
+    EXPECT_EQ(markerColor(), paletteColor(3));
     press(Qt::Key_Control);
     poll();
-    EXPECT_EQ(markerColour(), paletteColour(4));
+    EXPECT_EQ(markerColor(), paletteColor(4));
 }
 
 TEST_F(KeyPollTest, UpDrivesAControlledTrainLeftAboveTheCountUntilTheNextCtrl) {
@@ -170,9 +155,9 @@ TEST_F(KeyPollTest, UpDrivesAControlledTrainLeftAboveTheCountUntilTheNextCtrl) {
     press(Qt::Key_Control);
     poll(2);
     release(Qt::Key_Control);
-    ASSERT_EQ(programState().ControlledTrain, 2);
+    ASSERT_EQ(state().ControlledTrain, 2);
     removeTrains(2);
-    ASSERT_EQ(programState().TrainCount, 1);
+    ASSERT_EQ(state().TrainCount, 1);
 
     press(Qt::Key_Up);
     poll();
@@ -182,7 +167,7 @@ TEST_F(KeyPollTest, UpDrivesAControlledTrainLeftAboveTheCountUntilTheNextCtrl) {
 
     press(Qt::Key_Control);
     poll();
-    EXPECT_EQ(programState().ControlledTrain, 0);
+    EXPECT_EQ(state().ControlledTrain, 0);
 }
 
 TEST_F(KeyPollTest, AKeyPressedAndReleasedBetweenTwoPollsHasNoEffect) {
@@ -194,18 +179,18 @@ TEST_F(KeyPollTest, AKeyPressedAndReleasedBetweenTwoPollsHasNoEffect) {
         poll();
     }
     EXPECT_EQ(throttle(0).value(), 1);
-    EXPECT_EQ(programState().ControlledTrain, 0);
-    EXPECT_EQ(markerColour(), QColor(Qt::white));
+    EXPECT_EQ(state().ControlledTrain, 0);
+    EXPECT_EQ(markerColor(), QColor(Qt::white));
 }
 
 TEST_F(KeyPollTest, HoldingUpStartsTrainZeroThroughTheRealPoll) {
-    const auto& poller = control<QTimer>(frmTrackMap(), QStringLiteral("timerControlChange"));
+    const auto& poller = control<QTimer>(trackMap(), QStringLiteral("timerControlChange"));
     EXPECT_TRUE(poller.isActive());
     EXPECT_EQ(poller.interval(), 100);
 
     press(Qt::Key_Up);
-    EXPECT_TRUE(QTest::qWaitFor([] { return throttle(0).value() >= 11; }, 3000));
-    EXPECT_TRUE(QTest::qWaitFor([] { return train(0).Body[0] != 0; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return throttle(0).value() >= 11; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return train(0).Body[0] != 0; }, 3000));
     release(Qt::Key_Up);
     const int reached = throttle(0).value();
     QTest::qWait(250);
@@ -228,12 +213,12 @@ TEST_F(KeyPollTest, ARightPressOpensNoMenuThatWouldKeepAKeyHeld) {
                           control.mapTo(window, control.rect().center()));
         QCoreApplication::processEvents();
     };
-    QTest::keyPress(frmTrackMap().windowHandle(), Qt::Key_Up);
+    QTest::keyPress(trackMap().windowHandle(), Qt::Key_Up);
     rightClick(throttle(0));
-    rightClick(control<QTextEdit>(frmTrackMap(), QStringLiteral("Text1")));
-    QTest::keyRelease(frmTrackMap().windowHandle(), Qt::Key_Up);
+    rightClick(control<QTextEdit>(trackMap(), QStringLiteral("Text1")));
+    QTest::keyRelease(trackMap().windowHandle(), Qt::Key_Up);
     EXPECT_FALSE(menuOpened);
-    EXPECT_EQ(programState().KeyDownCode, kNoKey);
+    EXPECT_EQ(state().KeyDownCode, kNoKey);
     EXPECT_EQ(throttle(0).value(), 1);
 }
 

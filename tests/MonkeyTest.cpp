@@ -108,33 +108,31 @@ protected:
 TEST_F(MonkeyTest, NoActOfTheUserBreaksTheTrainsOrTheWindows) {
     const std::uint32_t seed = option<std::uint32_t>(QStringLiteral("seed")).value_or(kFixedSeed);
     const long events = option<long>(QStringLiteral("events")).value_or(kDefaultEvents);
-    RandomUser user(seed);
+    RandomUser user(program(), seed);
     std::mt19937 throttles(seed);
 
     // Every train running, at a throttle of its own.
     for (int i = 0; i < kTrainSlots; ++i) {
-        frmTrainControl().setThrottleValue(i,
-                                           std::uniform_int_distribution<int>(0, 100)(throttles));
+        model().setThrottle(i, std::uniform_int_distribution<int>(0, 100)(throttles));
     }
-    ASSERT_EQ(brokenRule(programState()), std::nullopt);
+    ASSERT_EQ(brokenRule(state()), std::nullopt);
 
     long countChanges = 0;
     for (long n = 1; n <= events; ++n) {
-        const std::int32_t countBefore = programState().TrainCount;
-        const float heightBefore = frmTrainControl().heightTwips();
-        const int pixelsBefore = frmTrainControl().height();
+        const std::int32_t countBefore = state().TrainCount;
+        const float heightBefore = trainControl().heightTwips();
+        const int pixelsBefore = trainControl().height();
 
         remember(QString::number(n) + QStringLiteral(": ") + user.act());
 
-        const SharedState& state = programState();
-        const auto fault = brokenRule(state);
+        const auto fault = brokenRule(state());
         ASSERT_EQ(fault, std::nullopt) << "seed " << seed << ", after:" << recentActs();
         ASSERT_EQ(user.popupsOpened(), 0) << "seed " << seed << ", after:" << recentActs();
-        const int change = state.TrainCount - countBefore;
+        const int change = state().TrainCount - countBefore;
         countChanges += change != 0 ? 1 : 0;
-        ASSERT_EQ(frmTrainControl().heightTwips() - heightBefore, kRowTwips * float(change))
+        ASSERT_EQ(trainControl().heightTwips() - heightBefore, kRowTwips * float(change))
             << "seed " << seed << ", after:" << recentActs();
-        ASSERT_EQ(frmTrainControl().height() - pixelsBefore, kRowPixels * change)
+        ASSERT_EQ(trainControl().height() - pixelsBefore, kRowPixels * change)
             << "seed " << seed << ", after:" << recentActs();
     }
 
@@ -149,11 +147,9 @@ TEST_F(MonkeyTest, NoActOfTheUserBreaksTheTrainsOrTheWindows) {
     }
 
     // The one way out, taken on purpose: Quit keeps what the user left.
-    const std::int32_t trainCount = programState().TrainCount;
-    const std::string height = QString::number(frmTrainControl().heightTwips()).toStdString();
-    EXPECT_EXIT(QTest::mouseClick(frmTrackMap().findChild<QPushButton*>(QStringLiteral("cmdQuit")),
-                                  Qt::LeftButton),
-                testing::ExitedWithCode(0), "");
+    const std::int32_t trainCount = state().TrainCount;
+    const std::string height = QString::number(trainControl().heightTwips()).toStdString();
+    EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(0), "");
     const auto values = settings.fileValues();
     EXPECT_EQ(values.value(QStringLiteral("Globals/TrainCount")), QString::number(trainCount));
     EXPECT_EQ(values.value(QStringLiteral("frmTrainControl/Height")).toStdString(), height);

@@ -244,11 +244,11 @@ TEST(MoveTrainAlongARun, WithNoKeyATrainGoesRoundACircuitBackToItsStartNode) {
         for (const TrackCell& c : TrackSeg) {
             const auto slot = cellSlot(c.index).value_or(0);
             const bool passed = std::find(heads.begin(), heads.end(), c.index) != heads.end();
-            const Colour expected = std::find(shown.begin(), shown.end(), c.index) != shown.end()
-                                        ? state.Palette[13]
-                                    : passed || c.tag.empty() ? kWhite
-                                                              : kYellow;
-            EXPECT_EQ(cells.colourAt(slot), expected) << c.index;
+            const Color expected = std::find(shown.begin(), shown.end(), c.index) != shown.end()
+                                       ? state.Palette[13]
+                                   : passed || c.tag.empty() ? kWhite
+                                                             : kYellow;
+            EXPECT_EQ(cells.colorAt(slot), expected) << c.index;
         }
     }
 }

@@ -38,7 +38,7 @@ public:
         EXPECT_EQ(n, kNode) << "the parser read a cell other than the one asked for";
         return m_tag;
     }
-    void SetBackColor(CellIndex, Colour) override { ADD_FAILURE() << "the parser set a colour"; }
+    void SetBackColor(CellIndex, Color) override { ADD_FAILURE() << "the parser set a colour"; }
 
 private:
     std::string m_tag;

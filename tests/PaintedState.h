@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Palette.h"
+#include "sim/Palette.h"
 #include "sim/SharedState.h"
 
 // A state as start-up leaves it for painting: the palette built and the track colour white.

@@ -1,11 +1,5 @@
 #include "NotSettingsFiles.h"
-#include "ScratchSettings.h"
-#include "app/Startup.h"
-#include "sim/SharedState.h"
-#include "ui/OverviewWindow.h"
-#include "ui/TrackMapWindow.h"
-#include "ui/TrainControlWindow.h"
-#include "ui/Windows.h"
+#include "StartedProgram.h"
 
 #include <QFileInfo>
 #include <QPushButton>
@@ -21,24 +15,8 @@ namespace {
 
 using Values = QMap<QString, QString>;
 
-class QuitTest : public testing::Test {
+class QuitTest : public StartedProgram {
 protected:
-    QuitTest() {
-        testing::internal::CaptureStderr();
-        Main();
-        startUpWarnings = testing::internal::GetCapturedStderr();
-    }
-
-    ~QuitTest() override {
-        unloadWindows();
-        programState() = SharedState{};
-    }
-
-    static void clickQuit() {
-        QTest::mouseClick(frmTrackMap().findChild<QPushButton*>(QStringLiteral("cmdQuit")),
-                          Qt::LeftButton);
-    }
-
     // The eleven values that a Quit right after start-up on an empty store writes.
     static Values defaultValues() {
         return {{"Globals/TrainCount", "1"},     {"frmOverview/Left", "1000"},
@@ -48,9 +26,6 @@ protected:
                 {"Globals/TrainColor0", "3"},    {"Globals/TrainColor1", "4"},
                 {"Globals/TrainColor2", "5"}};
     }
-
-    ScratchSettings settings;
-    std::string startUpWarnings;
 };
 
 TEST_F(QuitTest, QuitOnAnEmptyStoreWritesExactlyTheElevenValues) {
@@ -59,18 +34,21 @@ TEST_F(QuitTest, QuitOnAnEmptyStoreWritesExactlyTheElevenValues) {
 }
 
 TEST_F(QuitTest, QuitWritesTheStateAndThePlacesAsTheyStand) {
-    programState().TrainCount = 3;
-    programState().TrainData[0].ColorIndex = 26;
-    programState().TrainData[1].ColorIndex = 0;
-    programState().TrainData[1].Length = 12; // not kept
-    frmTrackMap().move(200, 100);
-    frmOverview().show();
-    frmOverview().move(10, 20);
-    frmOverview().close();
+    model().pressTrainCount(0);
+    model().pressTrainCount(0);
+    for (int k = 0; k < 23; ++k) {
+        model().selectNextColor(0); // 3 to 26
+        model().selectNextColor(1); // 4 round to 0
+    }
+    model().pressLength(1, 0); // not kept
+    trackMap().move(200, 100);
+    overview().move(10, 20);
+    overview().close();
     EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(0), "");
 
     Values expected = defaultValues();
     expected["Globals/TrainCount"] = "3";
+    expected["frmTrainControl/Height"] = "2560";
     expected["Globals/TrainColor0"] = "26";
     expected["Globals/TrainColor1"] = "0";
     expected["frmTrackMap/Left"] = "3000";
@@ -80,15 +58,11 @@ TEST_F(QuitTest, QuitWritesTheStateAndThePlacesAsTheyStand) {
     EXPECT_EQ(settings.fileValues(), expected);
 }
 
-TEST(QuitWithStoredPlaces, UntouchedPlacesAreWrittenBackAsTheyWereRead) {
-    ScratchSettings settings;
-    settings.writeFile(
+TEST_F(QuitTest, UntouchedPlacesAreWrittenBackAsTheyWereRead) {
+    restartWith(
         "[frmTrackMap]\nLeft=1007.5\nTop=2e3\n[frmOverview]\nLeft=2000\nTop=300\n"
         "[frmTrainControl]\nHeight=2560\n[Globals]\nTrainCount=3\nTrainLength0=7\nSpeed1=40\n");
-    Main();
-    EXPECT_EXIT(frmTrackMap().close(), testing::ExitedWithCode(0), "");
-    unloadWindows();
-    programState() = SharedState{};
+    EXPECT_EXIT(trackMap().close(), testing::ExitedWithCode(0), "");
 
     const Values values = settings.fileValues();
     EXPECT_EQ(values["frmTrackMap/Left"], "1007.5");
@@ -104,22 +78,21 @@ TEST(QuitWithStoredPlaces, UntouchedPlacesAreWrittenBackAsTheyWereRead) {
 }
 
 TEST_F(QuitTest, ClosingTheTrackMapQuits) {
-    EXPECT_EXIT(frmTrackMap().close(), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(trackMap().close(), testing::ExitedWithCode(0), "");
     EXPECT_EQ(settings.fileValues(), defaultValues());
 }
 
 TEST_F(QuitTest, ClosingTheTrainControlWindowQuits) {
-    EXPECT_EXIT(frmTrainControl().close(), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(trainControl().close(), testing::ExitedWithCode(0), "");
     EXPECT_EQ(settings.fileValues(), defaultValues());
 }
 
 TEST_F(QuitTest, ClosingTheOverviewOnlyHidesIt) {
-    frmOverview().show();
-    OverviewWindow* overview = &frmOverview();
-    EXPECT_TRUE(overview->close());
-    EXPECT_FALSE(overview->isVisible());
-    EXPECT_EQ(&frmOverview(), overview);
-    EXPECT_TRUE(frmTrackMap().isVisible());
+    OverviewWindow* window = &overview();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program().overview(), window);
+    EXPECT_TRUE(trackMap().isVisible());
 }
 
 TEST_F(QuitTest, AFailedWriteIsReportedWithAFailingStatus) {
@@ -132,6 +105,7 @@ TEST_F(QuitTest, AFailedWriteIsReportedWithAFailingStatus) {
 TEST_F(QuitTest, ASettingsFolderThatCannotBeMadeIsReportedWithAFailingStatus) {
     // No folder can be made under /proc, not even by root.
     useConfigFolder(QStringLiteral("/proc/varnok-settings"));
+    restart();
     EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(1),
                 "could not save the settings to /proc/varnok-settings/Varnok/Varnok\\.conf");
 }
@@ -141,27 +115,19 @@ TEST_F(QuitTest, ASettingsFolderThatCannotBeMadeIsReportedWithAFailingStatus) {
 namespace {
 
 // Quit over a file that start-up would not read: nothing of it is lost, and Quit says so.
-TEST(QuitOverAFileNotRead, LeavesItAsItIsAndFails) {
+TEST_F(QuitTest, OverAFileNotReadLeavesItAsItIsAndFails) {
     for (const NotASettingsFile& c : notSettingsFiles()) {
-        ScratchSettings settings;
         settings.writeFile({});
         QFile::remove(settings.filePath());
         c.make(settings.filePath());
         const QFileInfo before(settings.filePath());
-        testing::internal::CaptureStderr();
-        Main();
-        EXPECT_THAT(testing::internal::GetCapturedStderr(), testing::HasSubstr(c.said)) << c.what;
-        EXPECT_EXIT(
-            QTest::mouseClick(frmTrackMap().findChild<QPushButton*>(QStringLiteral("cmdQuit")),
-                              Qt::LeftButton),
-            testing::ExitedWithCode(1), c.said)
-            << c.what;
+        restart();
+        EXPECT_THAT(startUpWarnings, testing::HasSubstr(c.said)) << c.what;
+        EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(1), c.said) << c.what;
         const QFileInfo after(settings.filePath());
         EXPECT_EQ(after.symLinkTarget(), before.symLinkTarget()) << c.what;
         EXPECT_EQ(after.size(), before.size()) << c.what;
         EXPECT_EQ(after.lastModified(), before.lastModified()) << c.what;
-        unloadWindows();
-        programState() = SharedState{};
     }
 }
 

@@ -1,10 +1,7 @@
 #include "RandomUser.h"
 
+#include "app/Program.h"
 #include "ui/OverviewWindow.h"
-#include "ui/TrackMapWindow.h"
-#include "ui/TrainControlWindow.h"
-#include "ui/TrainTimer.h"
-#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -72,22 +69,13 @@ QString modifiersText(Qt::KeyboardModifiers modifiers) {
     return names.isEmpty() ? QStringLiteral("no modifier") : names.join(QChar('+'));
 }
 
-OverviewWindow* loadedOverview() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* overview = qobject_cast<OverviewWindow*>(window)) {
-            return overview;
-        }
-    }
-    return nullptr;
-}
-
 QString numbered(const char* name, int index) {
     return QString::fromLatin1(name) + QString::number(index);
 }
 
 } // namespace
 
-RandomUser::RandomUser(std::uint32_t seed) : m_random(seed) {
+RandomUser::RandomUser(Program& program, std::uint32_t seed) : m_program(program), m_random(seed) {
     qApp->installEventFilter(&m_popups);
 }
 
@@ -128,10 +116,11 @@ QString RandomUser::keyAct() {
     const bool press = below(2) == 0;
     // A key held down long enough comes again and again, flagged as a repeat.
     const bool repeat = press && below(10) == 0;
-    const std::array<QWidget*, 3> windows = {&frmTrackMap(), &frmTrainControl(), loadedOverview()};
+    const std::array<QWidget*, 3> windows = {&m_program.trackMap(), &m_program.trainControl(),
+                                             m_program.overview()};
     QWidget* window = windows[std::size_t(below(3))];
     if (window == nullptr || !window->isVisible()) {
-        window = &frmTrackMap();
+        window = &m_program.trackMap();
     }
     // The event carries the modifiers as they stand after it, as the window system sends it.
     if (press) {
@@ -154,7 +143,7 @@ std::vector<RandomUser::Target> RandomUser::visibleTargets() const {
             targets.push_back({&window, control->geometry(), control->objectName()});
         }
     };
-    TrainControlWindow& controls = frmTrainControl();
+    TrainControlWindow& controls = m_program.trainControl();
     for (int i = 0; i < 3; ++i) {
         for (const char* name :
              {"txtTrainColor", "txtTrainLength", "HScrollTrainSpeed", "boxTrainControl"}) {
@@ -163,11 +152,11 @@ std::vector<RandomUser::Target> RandomUser::visibleTargets() const {
     }
     targets.push_back({&controls, controls.rect(), QStringLiteral("frmTrainControl")});
 
-    TrackMapWindow& trackMap = frmTrackMap();
+    TrackMapWindow& trackMap = m_program.trackMap();
     add(trackMap, trackMap.findChild<QPushButton*>(QStringLiteral("cmdOverview")));
     targets.push_back({&trackMap, trackMap.rect(), QStringLiteral("frmTrackMap")});
 
-    if (OverviewWindow* overview = loadedOverview(); overview && overview->isVisible()) {
+    if (OverviewWindow* overview = m_program.overview(); overview && overview->isVisible()) {
         add(*overview, overview->findChild<QPushButton*>(QStringLiteral("cmdClose")));
         targets.push_back({overview, overview->rect(), QStringLiteral("frmOverview")});
     }
@@ -179,8 +168,8 @@ std::vector<RandomUser::Target> RandomUser::visibleTargets() const {
 QPoint RandomUser::pointIn(const Target& target) {
     const QRect area = target.area.intersected(target.window->rect());
     const QRect quit =
-        target.window == &frmTrackMap()
-            ? frmTrackMap().findChild<QPushButton*>(QStringLiteral("cmdQuit"))->geometry()
+        target.window == &m_program.trackMap()
+            ? m_program.trackMap().findChild<QPushButton*>(QStringLiteral("cmdQuit"))->geometry()
             : QRect();
     for (;;) {
         const QPoint point(area.left() + below(area.width()), area.top() + below(area.height()));
@@ -242,10 +231,9 @@ QString RandomUser::tick() {
     switch (below(4)) {
     case 0: {
         const int i = below(3);
-        auto* timer = frmTrainControl().findChild<TrainTimer*>(numbered("timerTrainSpeed", i));
-        // A stopped train's timer does not tick.
-        if (timer->isActive()) {
-            emit timer->step();
+        // A stopped train takes no step.
+        if (m_program.driver().clock(i).running()) {
+            m_program.driver().takeStep(i);
             count(QStringLiteral("tick: train step"));
             return QStringLiteral("step of train %1").arg(i);
         }
@@ -253,11 +241,11 @@ QString RandomUser::tick() {
         return QStringLiteral("no step of stopped train %1").arg(i);
     }
     case 1:
-        frmTrackMap().pollHeldKey();
+        m_program.trackMap().pollHeldKey();
         count(QStringLiteral("tick: key poll"));
         return QStringLiteral("key poll");
     case 2:
-        if (OverviewWindow* overview = loadedOverview()) {
+        if (OverviewWindow* overview = m_program.overview()) {
             overview->refresh();
         }
         count(QStringLiteral("tick: overview"));

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+class Program;
 class QWidget;
 
 // A user who does anything at all to the program's three windows, at random but repeatably:
@@ -22,7 +23,7 @@ class QWidget;
 // does once, on purpose, at the end.
 class RandomUser {
 public:
-    explicit RandomUser(std::uint32_t seed);
+    RandomUser(Program& program, std::uint32_t seed);
     ~RandomUser();
     RandomUser(const RandomUser&) = delete;
     RandomUser& operator=(const RandomUser&) = delete;
@@ -62,6 +63,7 @@ private:
     int below(int bound);
     void count(const QString& kind) { ++m_counts[kind]; }
 
+    Program& m_program;
     std::mt19937 m_random;
     Qt::KeyboardModifiers m_heldModifiers;
     std::map<QString, int> m_counts;

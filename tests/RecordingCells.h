@@ -17,12 +17,12 @@
 // One colour written to one cell.
 struct CellWrite {
     CellIndex cell;
-    Colour colour;
+    Color color;
     bool operator==(const CellWrite&) const = default;
 };
 
 inline std::ostream& operator<<(std::ostream& out, const CellWrite& write) {
-    return out << write.cell << " <- " << write.colour;
+    return out << write.cell << " <- " << write.color;
 }
 
 // The shipped track's Tags, and every colour write kept in the order the trains made them. A
@@ -40,19 +40,19 @@ public:
         return slot ? TrackSeg[static_cast<std::size_t>(*slot)].tag : std::string_view();
     }
 
-    void SetBackColor(CellIndex n, Colour colour) override {
+    void SetBackColor(CellIndex n, Color color) override {
         EXPECT_TRUE(cellSlot(n).has_value())
             << "cell " << n << " was painted, a cell the track lacks";
-        writes.push_back({n, colour});
+        writes.push_back({n, color});
     }
 
     void setTag(CellIndex n, std::string tag) { m_tags[n] = std::move(tag); }
 
     // The colour written last to cell n, or nothing if no write reached it.
-    std::optional<Colour> lastColour(CellIndex n) const {
+    std::optional<Color> lastColor(CellIndex n) const {
         for (auto write = writes.rbegin(); write != writes.rend(); ++write) {
             if (write->cell == n) {
-                return write->colour;
+                return write->color;
             }
         }
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "StartedProgram.h"
+#include "LoneTrackMap.h"
 #include "track/TrackLayout.h"
 #include "ui/DesignUnits.h"
 #include "ui/TrackMapWindow.h"
@@ -19,21 +19,19 @@ const QColor kOutline(64, 64, 64);
 const QColor kBackground(192, 192, 255);
 
 // A colour of its own for every cell, so a cell found at a place is known to be that cell.
-Colour colourOfSlot(std::size_t slot) {
-    return static_cast<Colour>(0x100000 + 0x0301 * slot);
+Color colorOfSlot(std::size_t slot) {
+    return static_cast<Color>(0x100000 + 0x0301 * slot);
 }
 
-class ScaledTrackTest : public StartedProgram {};
-
-TEST_F(ScaledTrackTest, EveryCellIsDrawnAtTwiceItsPlaceAndSizeWithSharpEdges) {
-    TrackMapWindow& trackMap = frmTrackMap();
+TEST(ScaledTrackTest, EveryCellIsDrawnAtTwiceItsPlaceAndSizeWithSharpEdges) {
+    LoneTrackMap map;
     for (std::size_t slot = 0; slot < TrackSeg.size(); ++slot) {
-        trackMap.cells().SetBackColor(TrackSeg[slot].index, colourOfSlot(slot));
+        map.cells.SetBackColor(TrackSeg[slot].index, colorOfSlot(slot));
     }
-    const QPixmap grabbed = trackMap.grab();
+    const QPixmap grabbed = map.window.grab();
     ASSERT_EQ(grabbed.devicePixelRatio(), kScale);
     const QImage image = grabbed.toImage();
-    ASSERT_EQ(image.size(), trackMap.size() * kScale);
+    ASSERT_EQ(image.size(), map.window.size() * kScale);
 
     for (std::size_t slot = 0; slot < TrackSeg.size(); ++slot) {
         const TrackCell& cell = TrackSeg[slot];
@@ -43,7 +41,7 @@ TEST_F(ScaledTrackTest, EveryCellIsDrawnAtTwiceItsPlaceAndSizeWithSharpEdges) {
         SCOPED_TRACE("cell " + std::to_string(cell.index));
         const QRect logical = twipsRect(cell.left, cell.top, cell.width, cell.height);
         const QRect device(logical.topLeft() * kScale, logical.size() * kScale);
-        const QColor fill = toQColor(colourOfSlot(slot));
+        const QColor fill = toQColor(colorOfSlot(slot));
         // The outline is one logical pixel wide: two device pixels, inside the box.
         const QRect inside = device.adjusted(kScale, kScale, -kScale, -kScale);
         int wrong = 0;

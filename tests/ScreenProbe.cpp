@@ -5,7 +5,7 @@
 #include "ui/OverviewWindow.h"
 #include "ui/TrackMapWindow.h"
 #include "ui/TrainControlWindow.h"
-#include "ui/Windows.h"
+#include "ui/TrainModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,8 +37,8 @@
 
 namespace {
 
-QString hex(const QColor& colour) {
-    return QString::asprintf("%02x%02x%02x", colour.red(), colour.green(), colour.blue());
+QString hex(const QColor& color) {
+    return QString::asprintf("%02x%02x%02x", color.red(), color.green(), color.blue());
 }
 
 QImage grab(WId window, const QRect& area = QRect(0, 0, -1, -1)) {
@@ -51,18 +51,31 @@ WId windowId(const char* text) {
     return static_cast<WId>(std::strtoull(text, nullptr, 0));
 }
 
-QWidget* designWindow(const QString& name) {
-    if (name == QStringLiteral("frmTrackMap")) {
-        return &frmTrackMap();
-    }
-    if (name == QStringLiteral("frmTrainControl")) {
-        return &frmTrainControl();
-    }
-    if (name == QStringLiteral("frmOverview")) {
-        return &frmOverview();
-    }
-    return nullptr;
+StoredPlace unplaced(const char* section) {
+    return StoredPlace(section, {0, 0}, {0, 0}, false);
 }
+
+// The program's windows, built by its own code and never shown.
+struct DesignWindows {
+    TrainModel model{SharedState{}};
+    TrackCells cells;
+    TrackMapWindow trackMap{model, cells, unplaced("frmTrackMap")};
+    TrainControlWindow trainControl{model, unplaced("frmTrainControl")};
+    OverviewWindow overview{model, unplaced("frmOverview")};
+
+    QWidget* named(const QString& name) {
+        if (name == QStringLiteral("frmTrackMap")) {
+            return &trackMap;
+        }
+        if (name == QStringLiteral("frmTrainControl")) {
+            return &trainControl;
+        }
+        if (name == QStringLiteral("frmOverview")) {
+            return &overview;
+        }
+        return nullptr;
+    }
+};
 
 QRect placeIn(QWidget& window, const char* control) {
     auto* widget = window.findChild<QWidget*>(QString::fromLatin1(control));
@@ -86,7 +99,8 @@ int cells(WId window) {
 }
 
 int marker(WId window, int milliseconds) {
-    const QPoint middle = placeIn(frmTrackMap(), "shapeTrainControlled").center();
+    DesignWindows design;
+    const QPoint middle = placeIn(design.trackMap, "shapeTrainControlled").center();
     std::optional<QColor> last;
     QElapsedTimer watch;
     watch.start();
@@ -105,11 +119,12 @@ int marker(WId window, int milliseconds) {
 // Matches the field against the same field of this probe's own overview, drawn with each
 // code that a key of the program can leave there.
 int keyField(WId window) {
-    OverviewWindow& overview = frmOverview();
+    DesignWindows design;
+    OverviewWindow& overview = design.overview;
     auto* field = overview.findChild<QWidget*>(QStringLiteral("txtKeyDown"));
     const QImage shown = grab(window, placeIn(overview, "txtKeyDown"));
     for (const KeyCode code : {kNoKey, kKeyCtrl, kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) {
-        programState().KeyDownCode = code;
+        design.model.setHeldKey(code);
         overview.refresh();
         if (field->grab().toImage().convertToFormat(shown.format()) == shown) {
             std::printf("%d\n", code);
@@ -121,7 +136,8 @@ int keyField(WId window) {
 }
 
 int centre(const QString& windowName, const char* control) {
-    QWidget* window = designWindow(windowName);
+    DesignWindows design;
+    QWidget* window = design.named(windowName);
     if (window == nullptr) {
         std::fprintf(stderr, "screen_probe: no window %s\n", qPrintable(windowName));
         return EXIT_FAILURE;
@@ -174,6 +190,5 @@ int main(int argc, char* argv[]) {
     } else {
         status = usage();
     }
-    unloadWindows();
     return status;
 }

@@ -2,8 +2,8 @@
 
 #include "ScratchSettings.h"
 #include "SmallDisk.h"
-#include "app/Palette.h"
 #include "app/SettingsDocument.h"
+#include "sim/Palette.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,12 +53,12 @@ TEST_F(SettingsTest, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(state.ControlledTrain, 0);
     EXPECT_EQ(state.TrackColor, 16777215);
     EXPECT_EQ(state.TrainCount, 1);
-    const std::array<std::int32_t, 3> colours = {3, 4, 5};
+    const std::array<std::int32_t, 3> colors = {3, 4, 5};
     const std::array<CellIndex, 3> heads = {501, 502, 503};
     const std::array<bool, 3> flags = {true, false, false};
     for (std::size_t i = 0; i < 3; ++i) {
         const TrainRecord& train = state.TrainData[i];
-        EXPECT_EQ(train.ColorIndex, colours[i]) << "train " << i;
+        EXPECT_EQ(train.ColorIndex, colors[i]) << "train " << i;
         EXPECT_EQ(train.Length, 5) << "train " << i;
         EXPECT_EQ(train.HeadPos, heads[i]) << "train " << i;
         EXPECT_EQ(train.Ctrl, flags[i]) << "train " << i;

@@ -1,4 +1,4 @@
-#include "app/TextConversions.h"
+#include "base/TextConversions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "track/TrackCells.h"
 
+#include "ui/PaintedCells.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,9 +12,9 @@
 
 namespace {
 
-constexpr Colour kRed = 0x0000FF;
-constexpr Colour kGreen = 0x00FF00;
-constexpr Colour kTrainColour = 0x7F7F00;
+constexpr Color kRed = 0x0000FF;
+constexpr Color kGreen = 0x00FF00;
+constexpr Color kTrainColor = 0x7F7F00;
 
 int slotOf(CellIndex n) {
     const auto slot = cellSlot(n);
@@ -27,10 +29,10 @@ std::string namedIn(CellIndex n) {
 
 // Checks the colour of every cell against `expected`, which maps a cell index to its colour.
 template <typename Expected>
-void expectColours(const TrackCells& cells, Expected expected) {
+void expectColors(const TrackCells& cells, Expected expected) {
     for (int slot = 0; slot < kTrackCellCount; ++slot) {
         const CellIndex n = TrackSeg[static_cast<std::size_t>(slot)].index;
-        EXPECT_EQ(cells.colourAt(slot), expected(n)) << n;
+        EXPECT_EQ(cells.colorAt(slot), expected(n)) << n;
     }
 }
 
@@ -41,45 +43,45 @@ std::vector<int> sorted(std::vector<int> slots) {
 
 } // namespace
 
-// --- Colours ------------------------------------------------------------------------------------
+// --- Colours -------------------------------------------------------------------------------------
 
-TEST(TrackCellsColours, StartInTheDesignColours) {
+TEST(TrackCellsColors, StartInTheDesignColors) {
     // Yellow is red 255, green 255, blue 0; white all three at 255.
-    expectColours(TrackCells(), [](CellIndex n) { return isNodeCell(n) ? 0x00FFFF : 0xFFFFFF; });
+    expectColors(TrackCells(), [](CellIndex n) { return isNodeCell(n) ? 0x00FFFF : 0xFFFFFF; });
 }
 
-TEST(TrackCellsColours, SetBackColorChangesOnlyThatCellShownOrHiddenAndTheLastColourHolds) {
+TEST(TrackCellsColors, SetBackColorChangesOnlyThatCellShownOrHiddenAndTheLastColorHolds) {
     TrackCells cells;
-    cells.SetBackColor(60, kTrainColour);
+    cells.SetBackColor(60, kTrainColor);
     cells.SetBackColor(31, kRed);
     cells.SetBackColor(502, kRed);
     cells.SetBackColor(502, kGreen);
-    EXPECT_EQ(cells.colourAt(slotOf(502)), kGreen);
+    EXPECT_EQ(cells.colorAt(slotOf(502)), kGreen);
     // A node cell that a train has left takes the track colour like any other cell.
     cells.SetBackColor(502, kWhite);
-    expectColours(cells, [](CellIndex n) {
-        return n == 60                     ? kTrainColour
+    expectColors(cells, [](CellIndex n) {
+        return n == 60                     ? kTrainColor
                : n == 31                   ? kRed
                : isNodeCell(n) && n != 502 ? kYellow
                                            : kWhite;
     });
 }
 
-TEST(TrackCellsColours, EveryCellIsReachedThroughTheCellDisplay) {
+TEST(TrackCellsColors, EveryCellIsReachedThroughTheCellDisplay) {
     TrackCells cells;
     CellDisplay& display = cells;
     for (const TrackCell& c : TrackSeg) {
         display.SetBackColor(c.index, c.index);
     }
-    expectColours(cells, [](CellIndex n) { return n; });
+    expectColors(cells, [](CellIndex n) { return n; });
 }
 
-// --- Tags ---------------------------------------------------------------------------------------
+// --- Tags ----------------------------------------------------------------------------------------
 
-TEST(TrackCellsTags, NodeCellsGiveTheirRouteListAndPlainCellsNothingWhateverTheirColour) {
+TEST(TrackCellsTags, NodeCellsGiveTheirRouteListAndPlainCellsNothingWhateverTheirColor) {
     TrackCells cells;
-    for (const bool coloured : {false, true}) {
-        if (coloured) {
+    for (const bool colored : {false, true}) {
+        if (colored) {
             cells.SetBackColor(501, kRed);
             cells.SetBackColor(2, kRed);
         }
@@ -93,56 +95,61 @@ TEST(TrackCellsTags, NodeCellsGiveTheirRouteListAndPlainCellsNothingWhateverThei
     }
 }
 
-// --- Changes for the view -----------------------------------------------------------------------
+// --- What a view drew and what it must draw again ------------------------------------------------
 
-TEST(TrackCellsChanges, NothingChangesAtFirstNorByWritingTheColourACellAlreadyHas) {
+TEST(PaintedCells, NothingChangesAtFirstNorByWritingTheColorACellAlreadyHas) {
     TrackCells cells;
-    EXPECT_TRUE(cells.takeChangedSlots().empty());
+    PaintedCells painted(cells);
+    EXPECT_TRUE(painted.takeChangedSlots(cells).empty());
     cells.SetBackColor(2, kWhite);
     cells.SetBackColor(501, kYellow);
-    EXPECT_TRUE(cells.takeChangedSlots().empty());
+    EXPECT_TRUE(painted.takeChangedSlots(cells).empty());
 
     cells.SetBackColor(2, kRed);
-    cells.takeChangedSlots();
+    painted.takeChangedSlots(cells);
     cells.SetBackColor(2, kRed);
-    EXPECT_TRUE(cells.takeChangedSlots().empty());
+    EXPECT_TRUE(painted.takeChangedSlots(cells).empty());
 }
 
-TEST(TrackCellsChanges, EachChangedSlotIsTakenOnceAndThenNoMore) {
+TEST(PaintedCells, EachChangedSlotIsTakenOnceAndThenNoMore) {
     TrackCells cells;
+    PaintedCells painted(cells);
     cells.SetBackColor(60, kRed);
     cells.SetBackColor(2, kRed);
     cells.SetBackColor(60, kGreen);
     cells.SetBackColor(503, kRed);
     cells.SetBackColor(2, kGreen);
 
-    EXPECT_EQ(sorted(cells.takeChangedSlots()), sorted({slotOf(60), slotOf(2), slotOf(503)}));
-    EXPECT_TRUE(cells.takeChangedSlots().empty());
+    EXPECT_EQ(sorted(painted.takeChangedSlots(cells)),
+              sorted({slotOf(60), slotOf(2), slotOf(503)}));
+    EXPECT_TRUE(painted.takeChangedSlots(cells).empty());
 
     // A slot taken once is reported again when it changes again.
     cells.SetBackColor(60, kRed);
-    EXPECT_EQ(cells.takeChangedSlots(), std::vector<int>{slotOf(60)});
-    EXPECT_TRUE(cells.takeChangedSlots().empty());
+    EXPECT_EQ(painted.takeChangedSlots(cells), std::vector<int>{slotOf(60)});
+    EXPECT_TRUE(painted.takeChangedSlots(cells).empty());
 }
 
-TEST(TrackCellsChanges, ATrainSweepReportsEveryCellOfTheTrackOnce) {
+TEST(PaintedCells, ATrainSweepReportsEveryCellOfTheTrackOnce) {
     TrackCells cells;
+    PaintedCells painted(cells);
     for (int round = 0; round < 3; ++round) {
         for (const TrackCell& c : TrackSeg) {
-            cells.SetBackColor(c.index, kTrainColour + round);
+            cells.SetBackColor(c.index, kTrainColor + round);
         }
     }
-    const std::vector<int> slots = cells.takeChangedSlots();
+    const std::vector<int> slots = painted.takeChangedSlots(cells);
     EXPECT_EQ(slots.size(), static_cast<std::size_t>(kTrackCellCount));
     EXPECT_EQ(std::set<int>(slots.begin(), slots.end()).size(),
               static_cast<std::size_t>(kTrackCellCount));
 }
 
-TEST(TrackCellsChanges, ACellPaintedOverAndBackBetweenTakesHasNotChanged) {
+TEST(PaintedCells, ACellPaintedOverAndBackBetweenTakesHasNotChanged) {
     TrackCells cells;
+    PaintedCells painted(cells);
     cells.SetBackColor(60, kRed);
     cells.SetBackColor(61, kRed);
-    cells.takeChangedSlots();
+    painted.takeChangedSlots(cells);
 
     // A long train's step: its whole body hidden, then painted again one cell on.
     for (const CellIndex n : {60, 61}) {
@@ -151,66 +158,18 @@ TEST(TrackCellsChanges, ACellPaintedOverAndBackBetweenTakesHasNotChanged) {
     for (const CellIndex n : {61, 62}) {
         cells.SetBackColor(n, kRed);
     }
-    EXPECT_EQ(sorted(cells.takeChangedSlots()), sorted({slotOf(60), slotOf(62)}));
+    EXPECT_EQ(sorted(painted.takeChangedSlots(cells)), sorted({slotOf(60), slotOf(62)}));
 
     // Back to the colour of the last take: no change either.
     cells.SetBackColor(2, kGreen);
     cells.SetBackColor(2, kWhite);
-    EXPECT_TRUE(cells.takeChangedSlots().empty());
+    EXPECT_TRUE(painted.takeChangedSlots(cells).empty());
 }
 
-TEST(TrackCellsChanges, TheListenerHearsTheFirstChangeOfEachBatch) {
-    TrackCells cells;
-    int calls = 0;
-    cells.setChangeListener([&calls] { ++calls; });
-
-    cells.SetBackColor(2, kWhite); // no change
-    EXPECT_EQ(calls, 0);
-
-    cells.SetBackColor(2, kRed);
-    EXPECT_EQ(calls, 1);
-    cells.SetBackColor(3, kRed);
-    cells.SetBackColor(2, kGreen);
-    EXPECT_EQ(calls, 1);
-
-    cells.takeChangedSlots();
-    EXPECT_EQ(calls, 1);
-    cells.SetBackColor(2, kGreen); // no change
-    EXPECT_EQ(calls, 1);
-    cells.SetBackColor(4, kRed);
-    EXPECT_EQ(calls, 2);
-    cells.SetBackColor(5, kRed);
-    EXPECT_EQ(calls, 2);
-
-    // An empty take starts no new batch by itself.
-    cells.takeChangedSlots();
-    cells.takeChangedSlots();
-    EXPECT_EQ(calls, 2);
-    cells.SetBackColor(4, kGreen);
-    EXPECT_EQ(calls, 3);
-}
-
-TEST(TrackCellsChanges, AReplacedListenerIsTheOnlyOneThatHears) {
-    TrackCells cells;
-    int first = 0;
-    int second = 0;
-    cells.setChangeListener([&first] { ++first; });
-    cells.setChangeListener([&second] { ++second; });
-    cells.SetBackColor(2, kRed);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(second, 1);
-
-    cells.setChangeListener(nullptr);
-    cells.takeChangedSlots();
-    cells.SetBackColor(2, kGreen); // no listener: nothing to call, and no crash
-    EXPECT_EQ(second, 1);
-    EXPECT_EQ(cells.takeChangedSlots(), std::vector<int>{slotOf(2)});
-}
-
-// --- Indices that name no cell ------------------------------------------------------------------
+// --- Indices that name no cell -------------------------------------------------------------------
 
 // The program stops with a message naming the index rather than read or write beside the table.
-TEST(TrackCellsDeathTest, ATagOrAColourForAnIndexWithoutACellStopsTheProgram) {
+TEST(TrackCellsDeathTest, ATagOrAColorForAnIndexWithoutACellStopsTheProgram) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     TrackCells cells;
     for (const CellIndex n : {1, 23, 0, 69, 114, 147, 500, 504, -5, 65536 + 2}) {

@@ -4,8 +4,6 @@
 #include "sim/SharedState.h"
 #include "ui/TextBox.h"
 #include "ui/TrackMapWindow.h"
-#include "ui/TrainTimer.h"
-#include "ui/Windows.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,44 +17,33 @@ namespace {
 
 class TrainControlWindowTest : public StartedProgram {
 protected:
-    template <typename Control>
-    static Control& control(const char* name, int index) {
-        return StartedProgram::control<Control>(frmTrainControl(),
-                                                QString::fromLatin1(name) + QString::number(index));
-    }
-    static QScrollBar& throttle(int i) { return control<QScrollBar>("HScrollTrainSpeed", i); }
-    static TrainTimer& timer(int i) { return control<TrainTimer>("timerTrainSpeed", i); }
-    static TextBox& speedBox(int i) { return control<TextBox>("txtTrainSpeed", i); }
-    static TextBox& lengthBox(int i) { return control<TextBox>("txtTrainLength", i); }
-    static TextBox& swatch(int i) { return control<TextBox>("txtTrainColor", i); }
-    static QWidget& rowBox(int i) { return control<QWidget>("boxTrainControl", i); }
+    QWidget& rowBox(int i) { return trainControlBox<QWidget>("boxTrainControl", i); }
 
     // The number of rows whose box lies wholly inside the window.
-    static int rowsShown() {
+    int rowsShown() {
         int rows = 0;
         for (int i = 0; i < kTrainSlots; ++i) {
-            rows += frmTrainControl().rect().contains(rowBox(i).geometry()) ? 1 : 0;
+            rows += trainControl().rect().contains(rowBox(i).geometry()) ? 1 : 0;
         }
         return rows;
     }
 
-    static QColor swatchColour(int i) { return swatch(i).palette().color(QPalette::Base); }
-    static QColor paletteColour(int colourIndex) {
-        const Colour c = programState().Palette[std::size_t(colourIndex)];
+    QColor swatchColor(int i) { return swatch(i).palette().color(QPalette::Base); }
+    QColor paletteColor(int colorIndex) {
+        const Color c = state().Palette[std::size_t(colorIndex)];
         return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     }
 
     // A point of the window's own background, left of the row boxes.
-    static void pressWindow(Qt::KeyboardModifiers modifiers,
-                            Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(&frmTrainControl(), button, modifiers, QPoint(3, 40));
-        QTest::mouseRelease(&frmTrainControl(), button, modifiers, QPoint(3, 40));
+    void pressWindow(Qt::KeyboardModifiers modifiers, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(&trainControl(), button, modifiers, QPoint(3, 40));
+        QTest::mouseRelease(&trainControl(), button, modifiers, QPoint(3, 40));
     }
 
-    static void sendKey(QEvent::Type type, int key, bool autoRepeat = false) {
+    void sendKey(QEvent::Type type, int key, bool autoRepeat = false) {
         QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
         QApplication::sendEvent(
-            QApplication::focusWidget() ? QApplication::focusWidget() : &frmTrainControl(), &event);
+            QApplication::focusWidget() ? QApplication::focusWidget() : &trainControl(), &event);
     }
 };
 
@@ -66,30 +53,30 @@ TEST_F(TrainControlWindowTest, StartsWithEveryThrottleAtOneEveryTimerStoppedAndO
         EXPECT_EQ(throttle(i).value(), 1);
         EXPECT_EQ(throttle(i).minimum(), 0);
         EXPECT_EQ(throttle(i).maximum(), 100);
-        EXPECT_FALSE(timer(i).isActive());
+        EXPECT_FALSE(clock(i).running());
         EXPECT_EQ(speedBox(i).text(), "0");
         EXPECT_EQ(lengthBox(i).text(), "5");
-        EXPECT_EQ(swatchColour(i), paletteColour(3 + i));
+        EXPECT_EQ(swatchColor(i), paletteColor(3 + i));
         EXPECT_EQ(train(i).HeadPos, 501 + i);
     }
-    EXPECT_EQ(frmTrainControl().windowTitle(), "Train Control");
+    EXPECT_EQ(trainControl().windowTitle(), "Train Control");
     QStringList headings;
     for (const char* name : {"Label4", "Label5", "Label1", "Label3"}) {
-        headings << frmTrainControl().findChild<QLabel*>(QString::fromLatin1(name))->text();
+        headings << trainControl().findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
     EXPECT_EQ(headings, QStringList({"Color", "Throttle", "Speed", "Len"}));
 }
 
-TEST_F(TrainControlWindowTest, ShowsTheStoredSpeedsLengthsAndColoursNotTheThrottles) {
+TEST_F(TrainControlWindowTest, ShowsTheStoredSpeedsLengthsAndColorsNotTheThrottles) {
     restartWith("[Globals]\nSpeed0=40\nSpeed2=-3\nTrainLength1=501\nTrainColor0=26\n"
                 "TrainCount=3\n[frmTrainControl]\nHeight=2560\n");
     EXPECT_EQ(speedBox(0).text(), "40");
     EXPECT_EQ(speedBox(1).text(), "0");
     EXPECT_EQ(speedBox(2).text(), "-3");
     EXPECT_EQ(lengthBox(1).text(), "501");
-    EXPECT_EQ(swatchColour(0), paletteColour(26));
+    EXPECT_EQ(swatchColor(0), paletteColor(26));
     EXPECT_EQ(throttle(0).value(), 1);
-    EXPECT_FALSE(timer(0).isActive());
+    EXPECT_FALSE(clock(0).running());
     EXPECT_EQ(rowsShown(), 3);
 }
 
@@ -101,14 +88,14 @@ TEST_F(TrainControlWindowTest, TheThrottleSetsItsTrainsTimerAndSpeedBox) {
     for (const Case c : {Case{0, 0}, Case{50, 501}, Case{100, 1}, Case{6, 941}, Case{1, 991},
                          Case{99, 11}, Case{0, 0}}) {
         throttle(1).setValue(c.value);
-        EXPECT_EQ(timer(1).isActive(), c.interval != 0) << c.value;
+        EXPECT_EQ(clock(1).running(), c.interval != 0) << c.value;
         if (c.interval != 0) {
-            EXPECT_EQ(timer(1).interval(), c.interval) << c.value;
+            EXPECT_EQ(clock(1).interval(), c.interval) << c.value;
         }
         EXPECT_EQ(speedBox(1).text(), QString::number(c.value));
     }
     // Throttles are one a train.
-    EXPECT_FALSE(timer(0).isActive());
+    EXPECT_FALSE(clock(0).running());
     EXPECT_EQ(speedBox(0).text(), "0");
     // The stored speed is shown, not changed.
     EXPECT_EQ(train(1).Speed, 0);
@@ -121,38 +108,37 @@ TEST_F(TrainControlWindowTest, AThrottleArrowStepsByOneAndAClickInItsTrackByTen)
     QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() * 3 / 4, bar.height() / 2));
     EXPECT_EQ(bar.value(), 12);
     EXPECT_EQ(speedBox(0).text(), "12");
-    EXPECT_EQ(timer(0).interval(), 881);
+    EXPECT_EQ(clock(0).interval(), 881);
 }
 
 TEST_F(TrainControlWindowTest, ATickedTimerMovesItsTrainOnTheTrackMap) {
     throttle(2).setValue(100);
     // Train 2 leaves node 503 on its first step.
-    EXPECT_TRUE(QTest::qWaitFor([] { return train(2).Body[1] != 0; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return train(2).Body[1] != 0; }, 2000));
     const CellIndex head = train(2).Body[0];
     const auto slot = *cellSlot(head);
-    EXPECT_EQ(frmTrackMap().cells().colourAt(slot), programState().Palette[5]);
+    EXPECT_EQ(program().cells().colorAt(slot), state().Palette[5]);
     // Back to 0, the train stops where it stands, its body still painted.
     throttle(2).setValue(0);
     const TrainRecord stopped = train(2);
     QTest::qWait(30);
     EXPECT_EQ(train(2).HeadPos, stopped.HeadPos);
-    EXPECT_EQ(frmTrackMap().cells().colourAt(*cellSlot(stopped.Body[0])),
-              programState().Palette[5]);
+    EXPECT_EQ(program().cells().colorAt(*cellSlot(stopped.Body[0])), state().Palette[5]);
     EXPECT_EQ(train(0).Body[0], 0);
 }
 
-TEST_F(TrainControlWindowTest, AClickOnASwatchTakesTheNextColourRoundThePalette) {
-    train(0).ColorIndex = 25;
+TEST_F(TrainControlWindowTest, AClickOnASwatchTakesTheNextColorRoundThePalette) {
+    restartWith("[Globals]\nTrainColor0=25\n");
     QTest::mouseClick(&swatch(0), Qt::LeftButton);
     EXPECT_EQ(train(0).ColorIndex, 26);
-    EXPECT_EQ(swatchColour(0), paletteColour(26));
+    EXPECT_EQ(swatchColor(0), paletteColor(26));
     QTest::mouseClick(&swatch(0), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(train(0).ColorIndex, 0);
-    EXPECT_EQ(swatchColour(0), paletteColour(0));
+    EXPECT_EQ(swatchColor(0), paletteColor(0));
     // A right click is no click; a press on a swatch never reaches the window.
     QTest::mouseClick(&swatch(0), Qt::RightButton);
     EXPECT_EQ(train(0).ColorIndex, 0);
-    EXPECT_EQ(programState().TrainCount, 1);
+    EXPECT_EQ(state().TrainCount, 1);
     EXPECT_EQ(train(1).ColorIndex, 4);
 }
 
@@ -183,24 +169,24 @@ TEST_F(TrainControlWindowTest, ALengthPressAddsOneUnlessShiftAloneIsHeld) {
         EXPECT_EQ(train(1).Length, before + c.change) << int(c.modifiers) << " " << c.button;
         EXPECT_EQ(lengthBox(1).text(), QString::number(train(1).Length));
     }
-    EXPECT_EQ(programState().TrainCount, 1);
+    EXPECT_EQ(state().TrainCount, 1);
 }
 
 TEST_F(TrainControlWindowTest, ALengthStaysWithinNoCellsAndAFullBody) {
-    train(0).Length = 1;
+    restartWith("[Globals]\nTrainLength0=1\n");
     QTest::mouseClick(&lengthBox(0), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(train(0).Length, 0);
     EXPECT_EQ(lengthBox(0).text(), "0");
     QTest::mouseClick(&lengthBox(0), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(train(0).Length, 0);
-    train(0).Length = 500;
+    restartWith("[Globals]\nTrainLength0=500\n");
     QTest::mouseClick(&lengthBox(0), Qt::LeftButton);
     EXPECT_EQ(train(0).Length, 501);
     QTest::mouseClick(&lengthBox(0), Qt::LeftButton);
     EXPECT_EQ(train(0).Length, 501);
     EXPECT_EQ(lengthBox(0).text(), "501");
     // Each press of a quick double press counts: Qt reports the second as a double click.
-    train(0).Length = 5;
+    restartWith("[Globals]\nTrainLength0=5\n");
     QTest::mouseClick(&lengthBox(0), Qt::LeftButton);
     QTest::mouseDClick(&lengthBox(0), Qt::LeftButton);
     QTest::mouseRelease(&lengthBox(0), Qt::LeftButton);
@@ -261,29 +247,29 @@ TEST_F(TrainControlWindowTest, APressOnTheWindowAddsATrainAndShiftRemovesOneWith
     };
     for (const Case& c : cases) {
         pressWindow(c.modifiers);
-        EXPECT_EQ(programState().TrainCount, c.count) << int(c.modifiers);
-        EXPECT_EQ(frmTrainControl().heightTwips(), c.height);
+        EXPECT_EQ(state().TrainCount, c.count) << int(c.modifiers);
+        EXPECT_EQ(trainControl().heightTwips(), c.height);
         EXPECT_EQ(rowsShown(), c.count);
     }
 }
 
 TEST_F(TrainControlWindowTest, ARowBoxIsTheWindowButAHeadingIsNot) {
-    QTest::mouseClick(&frmTrainControl(), Qt::RightButton, {}, rowBox(0).geometry().center());
-    EXPECT_EQ(programState().TrainCount, 2);
-    QTest::mouseDClick(&frmTrainControl(), Qt::LeftButton, {}, QPoint(3, 40));
-    EXPECT_EQ(programState().TrainCount, 3);
-    auto* heading = frmTrainControl().findChild<QLabel*>(QStringLiteral("Label5"));
+    QTest::mouseClick(&trainControl(), Qt::RightButton, {}, rowBox(0).geometry().center());
+    EXPECT_EQ(state().TrainCount, 2);
+    QTest::mouseDClick(&trainControl(), Qt::LeftButton, {}, QPoint(3, 40));
+    EXPECT_EQ(state().TrainCount, 3);
+    auto* heading = trainControl().findChild<QLabel*>(QStringLiteral("Label5"));
     QTest::mouseClick(heading, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(programState().TrainCount, 3);
+    EXPECT_EQ(state().TrainCount, 3);
 }
 
 TEST_F(TrainControlWindowTest, ATrainLeftOutOfTheCountKeepsRunning) {
     pressWindow(Qt::NoModifier);
     throttle(1).setValue(50);
     pressWindow(Qt::ShiftModifier);
-    EXPECT_EQ(programState().TrainCount, 1);
-    EXPECT_TRUE(timer(1).isActive());
-    EXPECT_EQ(timer(1).interval(), 501);
+    EXPECT_EQ(state().TrainCount, 1);
+    EXPECT_TRUE(clock(1).running());
+    EXPECT_EQ(clock(1).interval(), 501);
     pressWindow(Qt::NoModifier);
     EXPECT_EQ(throttle(1).value(), 50);
 }
@@ -295,22 +281,22 @@ TEST_F(TrainControlWindowTest, KeysGoToTheHeldKeyCodeAndNeverMoveAFocusedThrottl
           std::pair{Qt::Key_Down, 40}, std::pair{Qt::Key_PageUp, 33}, std::pair{Qt::Key_End, 35},
           std::pair{Qt::Key_Tab, 9}}) {
         QTest::keyPress(&throttle(0), key);
-        EXPECT_EQ(programState().KeyDownCode, code);
+        EXPECT_EQ(state().KeyDownCode, code);
         QTest::keyRelease(&throttle(0), key);
-        EXPECT_EQ(programState().KeyDownCode, 0);
+        EXPECT_EQ(state().KeyDownCode, 0);
     }
     EXPECT_EQ(throttle(0).value(), 1);
-    EXPECT_EQ(frmTrainControl().focusWidget(), &throttle(0));
+    EXPECT_EQ(trainControl().focusWidget(), &throttle(0));
 }
 
 TEST_F(TrainControlWindowTest, AnyReleaseClearsTheCodeAndTheLastPressWins) {
     throttle(0).setFocus();
     sendKey(QEvent::KeyPress, Qt::Key_Left);
     sendKey(QEvent::KeyPress, Qt::Key_Control);
-    EXPECT_EQ(programState().KeyDownCode, 17);
+    EXPECT_EQ(state().KeyDownCode, 17);
     sendKey(QEvent::KeyRelease, Qt::Key_Control);
     // Left is still held, but it acts again only at its next press.
-    EXPECT_EQ(programState().KeyDownCode, 0);
+    EXPECT_EQ(state().KeyDownCode, 0);
 }
 
 TEST_F(TrainControlWindowTest, AutoRepeatKeepsTheHeldKeySteady) {
@@ -318,13 +304,13 @@ TEST_F(TrainControlWindowTest, AutoRepeatKeepsTheHeldKeySteady) {
     sendKey(QEvent::KeyPress, Qt::Key_Right);
     for (int repeat = 0; repeat < 5; ++repeat) {
         sendKey(QEvent::KeyRelease, Qt::Key_Right, true);
-        EXPECT_EQ(programState().KeyDownCode, 39);
+        EXPECT_EQ(state().KeyDownCode, 39);
         sendKey(QEvent::KeyPress, Qt::Key_Right, true);
-        EXPECT_EQ(programState().KeyDownCode, 39);
+        EXPECT_EQ(state().KeyDownCode, 39);
     }
     EXPECT_EQ(throttle(0).value(), 1);
     sendKey(QEvent::KeyRelease, Qt::Key_Right);
-    EXPECT_EQ(programState().KeyDownCode, 0);
+    EXPECT_EQ(state().KeyDownCode, 0);
 }
 
 TEST_F(TrainControlWindowTest, AKeyHeldWhenTheProgramLosesTheKeyboardCountsAsReleased) {
@@ -332,10 +318,10 @@ TEST_F(TrainControlWindowTest, AKeyHeldWhenTheProgramLosesTheKeyboardCountsAsRel
     sendKey(QEvent::KeyPress, Qt::Key_Left);
     QApplicationStateChangeEvent active(Qt::ApplicationActive);
     QApplication::sendEvent(qApp, &active);
-    EXPECT_EQ(programState().KeyDownCode, 37);
+    EXPECT_EQ(state().KeyDownCode, 37);
     QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
     QApplication::sendEvent(qApp, &inactive);
-    EXPECT_EQ(programState().KeyDownCode, 0);
+    EXPECT_EQ(state().KeyDownCode, 0);
 }
 
 TEST_F(TrainControlWindowTest, TheTabOrderRunsAsDesigned) {
@@ -352,7 +338,7 @@ TEST_F(TrainControlWindowTest, TheTabOrderRunsAsDesigned) {
                                   "txtTrainSpeed1", "txtTrainSpeed2", "HScrollTrainSpeed2",
                                   "txtTrainColor2", "txtTrainColor1", "txtTrainColor0",
                                   "txtTrainLength2", "txtTrainLength1", "txtTrainLength0"}));
-    EXPECT_EQ(frmTrainControl().focusWidget(), &throttle(0));
+    EXPECT_EQ(trainControl().focusWidget(), &throttle(0));
 }
 
 } // namespace

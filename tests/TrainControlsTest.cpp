@@ -34,16 +34,16 @@ TEST(SpeedToInterval, GivesTheTimerIntervalForAThrottleValue) {
 
 // --- Colour -------------------------------------------------------------------------------------
 
-TEST(SelectNextColour, StepsThroughThePaletteAndComesBackAfterAsManyClicksAsItHasColours) {
+TEST(SelectNextColor, StepsThroughThePaletteAndComesBackAfterAsManyClicksAsItHasColors) {
     for (std::int32_t start = 0; start < kPaletteSize; ++start) {
         SharedState state;
         TrainRecord& train = state.TrainData[2];
         train.ColorIndex = start;
         state.TrainData[1].ColorIndex = 5;
-        SelectNextColour(state, 2);
+        SelectNextColor(state, 2);
         EXPECT_EQ(train.ColorIndex, start == 26 ? 0 : start + 1) << start;
         for (int click = 2; click <= kPaletteSize; ++click) {
-            SelectNextColour(state, 2);
+            SelectNextColor(state, 2);
             ASSERT_GE(train.ColorIndex, 0);
             ASSERT_LT(train.ColorIndex, kPaletteSize);
             if (click < kPaletteSize) {
@@ -126,7 +126,7 @@ TEST(TrainControlsDeathTest, ATrainOutsideTheThreeStopsTheProgram) {
     SharedState state;
     for (const int index : {-1, 3}) {
         const std::string stop = "varnok: internal error: .*train " + std::to_string(index);
-        EXPECT_DEATH(SelectNextColour(state, index), stop);
+        EXPECT_DEATH(SelectNextColor(state, index), stop);
         EXPECT_DEATH(PressLength(state, index, 0), stop);
     }
 }

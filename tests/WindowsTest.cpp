@@ -1,8 +1,5 @@
-#include "ui/Windows.h"
-
-#include "ScratchSettings.h"
-#include "app/Settings.h"
-#include "app/Startup.h"
+#include "LoneTrackMap.h"
+#include "StartedProgram.h"
 #include "sim/SharedState.h"
 #include "ui/DesignUnits.h"
 #include "ui/OverviewWindow.h"
@@ -10,6 +7,7 @@
 #include "ui/TrackMapWindow.h"
 #include "ui/TrackView.h"
 #include "ui/TrainControlWindow.h"
+#include "ui/TrainModel.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -25,53 +23,35 @@ namespace {
 
 using testing::HasSubstr;
 
-class WindowsTest : public testing::Test {
+class WindowsTest : public StartedProgram {
 protected:
-    ~WindowsTest() override {
-        unloadWindows();
-        programState() = SharedState{};
-    }
-
-    // Start-up as the program runs it, returning what it warned about.
+    // Starts again on the store as the test left it, returning what start-up warned about.
     std::string startUp() {
-        testing::internal::CaptureStderr();
-        Main();
-        return testing::internal::GetCapturedStderr();
-    }
-
-    static bool overviewLoaded() {
-        const auto windows = QApplication::topLevelWidgets();
-        return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
-            return window->objectName() == QStringLiteral("frmOverview");
-        });
+        restart();
+        return startUpWarnings;
     }
 
     static int slotOf(CellIndex n) { return *cellSlot(n); }
 
     static QColor pixelAt(const QImage& image, QPoint point) { return image.pixelColor(point); }
-
-    // The track map as it shows now: a grab draws every cell from its present colour.
-    static QImage trackMapImage() { return frmTrackMap().grab().toImage(); }
-
-    ScratchSettings settings;
 };
 
 TEST_F(WindowsTest, AnEmptyStoreOpensBothWindowsAtTheirDefaultPlaces) {
     EXPECT_EQ(startUp(), "");
-    TrackMapWindow& trackMap = frmTrackMap();
-    TrainControlWindow& trainControl = frmTrainControl();
-    EXPECT_TRUE(trackMap.isVisible());
-    EXPECT_TRUE(trainControl.isVisible());
+    TrackMapWindow& map = trackMap();
+    TrainControlWindow& controls = trainControl();
+    EXPECT_TRUE(map.isVisible());
+    EXPECT_TRUE(controls.isVisible());
     // 1000, 1110 and 1000, 5650 twips at 15 twips a pixel.
-    EXPECT_EQ(trackMap.pos(), QPoint(67, 74));
-    EXPECT_EQ(trainControl.pos(), QPoint(67, 377));
-    EXPECT_EQ(trackMap.size(), QSize(610, 391));
+    EXPECT_EQ(map.pos(), QPoint(67, 74));
+    EXPECT_EQ(controls.pos(), QPoint(67, 377));
+    EXPECT_EQ(map.size(), QSize(610, 391));
     // Height 1360 less 360 twips of frame: the client area shows train row 0 only.
-    EXPECT_EQ(trainControl.size(), QSize(269, 67));
-    EXPECT_EQ(trackMap.windowTitle(), QStringLiteral("Track Map"));
-    EXPECT_EQ(trainControl.windowTitle(), QStringLiteral("Train Control"));
-    EXPECT_FALSE(overviewLoaded());
-    EXPECT_EQ(programState().TrainCount, 1);
+    EXPECT_EQ(controls.size(), QSize(269, 67));
+    EXPECT_EQ(map.windowTitle(), QStringLiteral("Track Map"));
+    EXPECT_EQ(controls.windowTitle(), QStringLiteral("Train Control"));
+    EXPECT_EQ(program().overview(), nullptr);
+    EXPECT_EQ(state().TrainCount, 1);
 }
 
 TEST_F(WindowsTest, WindowsOpenWhereTheStoreSays) {
@@ -79,11 +59,11 @@ TEST_F(WindowsTest, WindowsOpenWhereTheStoreSays) {
                        "[frmTrainControl]\nLeft=3000\nTop=4500\nHeight=2560\n[frmOverview]\n"
                        "Left=600\nTop=1200\n");
     EXPECT_EQ(startUp(), "");
-    EXPECT_EQ(frmTrackMap().pos(), QPoint(100, 20));
-    EXPECT_EQ(frmTrainControl().pos(), QPoint(200, 300));
-    EXPECT_EQ(frmTrainControl().height(), 147); // 2200 twips, rounded
-    EXPECT_EQ(frmTrainControl().heightTwips(), 2560.0f);
-    EXPECT_EQ(frmOverview().pos(), QPoint(40, 80));
+    EXPECT_EQ(trackMap().pos(), QPoint(100, 20));
+    EXPECT_EQ(trainControl().pos(), QPoint(200, 300));
+    EXPECT_EQ(trainControl().height(), 147); // 2200 twips, rounded
+    EXPECT_EQ(trainControl().heightTwips(), 2560.0f);
+    EXPECT_EQ(overview().pos(), QPoint(40, 80));
 }
 
 TEST_F(WindowsTest, AWindowStoredOutsideEveryScreenOpensAtItsDefaultPlace) {
@@ -92,26 +72,26 @@ TEST_F(WindowsTest, AWindowStoredOutsideEveryScreenOpensAtItsDefaultPlace) {
     const std::string warnings = startUp();
     EXPECT_THAT(warnings, HasSubstr("[frmTrackMap] Left = -900000, Top = 1110"));
     EXPECT_THAT(warnings, HasSubstr("[frmTrainControl] Left = 1000, Top = 3e+30"));
-    EXPECT_EQ(frmTrackMap().pos(), QPoint(67, 74));
-    EXPECT_EQ(frmTrackMap().leftTwips(), 1000.0f);
-    EXPECT_EQ(frmTrainControl().pos(), QPoint(67, 377));
-    EXPECT_EQ(frmTrainControl().topTwips(), 5650.0f);
+    EXPECT_EQ(trackMap().pos(), QPoint(67, 74));
+    EXPECT_EQ(trackMap().leftTwips(), 1000.0f);
+    EXPECT_EQ(trainControl().pos(), QPoint(67, 377));
+    EXPECT_EQ(trainControl().topTwips(), 5650.0f);
 }
 
 TEST_F(WindowsTest, AWindowWithTooLittleOfItsTopOnAScreenOpensAtItsDefaultPlace) {
     const QRect screen = QApplication::primaryScreen()->geometry();
-    const QSize trackMap(610, 391);
+    const QSize mapSize(610, 391);
     struct Case {
         QPoint place;
         bool kept;
     };
     const std::vector<Case> cases = {
         {screen.bottomRight(), false}, // one pixel on the screen
-        {screen.topLeft() - QPoint(trackMap.width() - 1, trackMap.height() - 1), false},
+        {screen.topLeft() - QPoint(mapSize.width() - 1, mapSize.height() - 1), false},
         {screen.topLeft() - QPoint(0, 1), false}, // the caption bar's top row off the screen
         {screen.topRight() - QPoint(98, 0), false},
         {screen.bottomRight() - QPoint(99, 29), true}, // the 100 x 30 corner of its top
-        {screen.topLeft() - QPoint(trackMap.width() - 100, 0), true},
+        {screen.topLeft() - QPoint(mapSize.width() - 100, 0), true},
     };
     for (const Case& c : cases) {
         settings.writeFile(QStringLiteral("[frmTrackMap]\nLeft=%1\nTop=%2\n")
@@ -119,9 +99,8 @@ TEST_F(WindowsTest, AWindowWithTooLittleOfItsTopOnAScreenOpensAtItsDefaultPlace)
                                .arg(c.place.y() * 15)
                                .toUtf8());
         const std::string warnings = startUp();
-        EXPECT_EQ(frmTrackMap().pos(), c.kept ? c.place : QPoint(67, 74)) << warnings;
+        EXPECT_EQ(trackMap().pos(), c.kept ? c.place : QPoint(67, 74)) << warnings;
         EXPECT_EQ(warnings.empty(), c.kept) << warnings;
-        unloadWindows();
     }
 }
 
@@ -143,64 +122,59 @@ TEST_F(WindowsTest, TheHeightAlwaysShowsTheRowsOfTheTrainsInUse) {
     for (const Case& c : cases) {
         settings.writeFile(c.file);
         const std::string warnings = startUp();
-        EXPECT_EQ(frmTrainControl().heightTwips(), c.height) << c.file;
-        EXPECT_EQ(frmTrainControl().height(), twipsToPixels(c.height - 360)) << c.file;
+        EXPECT_EQ(trainControl().heightTwips(), c.height) << c.file;
+        EXPECT_EQ(trainControl().height(), twipsToPixels(c.height - 360)) << c.file;
         EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), c.warned ? 1 : 0) << warnings;
         // Shift+presses end at one row, however many there were.
         for (int press = 0; press < 3; ++press) {
-            QTest::mousePress(&frmTrainControl(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 40));
+            QTest::mousePress(&trainControl(), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 40));
         }
-        EXPECT_EQ(frmTrainControl().heightTwips(), 1360.0f) << c.file;
-        unloadWindows();
-        programState() = SharedState{};
+        EXPECT_EQ(trainControl().heightTwips(), 1360.0f) << c.file;
     }
 }
 
 TEST_F(WindowsTest, APlaceTheUserDidNotChangeIsKeptAsRead) {
     settings.writeFile("[frmTrackMap]\nLeft=1007.5\nTop=1111\n");
     startUp();
-    EXPECT_EQ(frmTrackMap().leftTwips(), 1007.5f);
-    EXPECT_EQ(frmTrackMap().topTwips(), 1111.0f);
+    EXPECT_EQ(trackMap().leftTwips(), 1007.5f);
+    EXPECT_EQ(trackMap().topTwips(), 1111.0f);
     // Moved sideways only: the Top stays the number read.
-    frmTrackMap().move(200, frmTrackMap().y());
-    EXPECT_EQ(frmTrackMap().leftTwips(), 3000.0f);
-    EXPECT_EQ(frmTrackMap().topTwips(), 1111.0f);
+    trackMap().move(200, trackMap().y());
+    EXPECT_EQ(trackMap().leftTwips(), 3000.0f);
+    EXPECT_EQ(trackMap().topTwips(), 1111.0f);
 }
 
-TEST_F(WindowsTest, TheOverviewLoadsHiddenOnFirstUseAndOnlyOnce) {
-    startUp();
-    OverviewWindow& overview = frmOverview();
-    EXPECT_TRUE(overviewLoaded());
-    EXPECT_FALSE(overview.isVisible());
-    EXPECT_EQ(overview.pos(), QPoint(67, 530));
-    EXPECT_EQ(overview.size(), QSize(440, 157));
-    EXPECT_EQ(&frmOverview(), &overview);
+TEST_F(WindowsTest, TheOverviewIsMadeAtItsFirstUseAndOnlyOnce) {
+    EXPECT_EQ(program().overview(), nullptr);
+    OverviewWindow& window = overview();
+    EXPECT_EQ(window.pos(), QPoint(67, 530));
+    EXPECT_EQ(window.size(), QSize(440, 157));
+    EXPECT_EQ(&overview(), &window);
 }
 
 TEST_F(WindowsTest, TheOverviewButtonShowsTheOverviewAndClosingHidesIt) {
     startUp();
-    auto* button = frmTrackMap().findChild<QPushButton*>(QStringLiteral("cmdOverview"));
+    auto* button = trackMap().findChild<QPushButton*>(QStringLiteral("cmdOverview"));
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
-    OverviewWindow& overview = frmOverview();
-    EXPECT_TRUE(overview.isVisible());
-    EXPECT_EQ(overview.windowTitle(), QStringLiteral("Overview"));
-    overview.move(300, 200);
-    overview.close();
-    EXPECT_FALSE(overview.isVisible());
-    EXPECT_EQ(&frmOverview(), &overview);
+    OverviewWindow& window = *program().overview();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Overview"));
+    window.move(300, 200);
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(program().overview(), &window);
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(overview.isVisible());
-    EXPECT_EQ(overview.pos(), QPoint(300, 200));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.pos(), QPoint(300, 200));
 }
 
 TEST_F(WindowsTest, TheTrackMapCarriesItsControlsAtTheirDesignPlaces) {
-    startUp();
-    TrackMapWindow& trackMap = frmTrackMap();
-    auto* quit = trackMap.findChild<QPushButton*>(QStringLiteral("cmdQuit"));
-    auto* overview = trackMap.findChild<QPushButton*>(QStringLiteral("cmdOverview"));
-    auto* help = trackMap.findChild<QTextEdit*>(QStringLiteral("Text1"));
-    auto* marker = trackMap.findChild<QWidget*>(QStringLiteral("shapeTrainControlled"));
+    TrackMapWindow& window = trackMap();
+    auto* quit = window.findChild<QPushButton*>(QStringLiteral("cmdQuit"));
+    auto* overview = window.findChild<QPushButton*>(QStringLiteral("cmdOverview"));
+    auto* help = window.findChild<QTextEdit*>(QStringLiteral("Text1"));
+    auto* marker = window.findChild<QWidget*>(QStringLiteral("shapeTrainControlled"));
     ASSERT_TRUE(quit && overview && help && marker);
     EXPECT_EQ(quit->geometry(), QRect(420, 8, 65, 29));
     EXPECT_EQ(quit->text(), QStringLiteral("Quit"));
@@ -212,14 +186,13 @@ TEST_F(WindowsTest, TheTrackMapCarriesItsControlsAtTheirDesignPlaces) {
                                                   "--------------------------\nDefaults -\n"
                                                   "Straight at 4-ways,\nRight at 3-ways\n"));
     // Quit holds the focus; Tab goes on to Overview and the help text.
-    EXPECT_EQ(trackMap.focusWidget(), quit);
+    EXPECT_EQ(window.focusWidget(), quit);
     EXPECT_EQ(quit->nextInFocusChain(), overview);
     EXPECT_EQ(overview->nextInFocusChain(), help);
 }
 
 TEST_F(WindowsTest, TheTrackIsDrawnWithNodesYellowAndPlainCellsWhite) {
-    startUp();
-    const QImage image = trackMapImage();
+    const QImage image = trackMap().grab().toImage();
     const auto centre = [](int left, int top) { return QPoint(left / 15 + 6, top / 15 + 6); };
     EXPECT_EQ(pixelAt(image, centre(2160, 3900)), QColor(255, 255, 0));   // node 501
     EXPECT_EQ(pixelAt(image, centre(8340, 3240)), QColor(255, 255, 0));   // node 502
@@ -238,12 +211,13 @@ TEST_F(WindowsTest, TheTrackIsDrawnWithNodesYellowAndPlainCellsWhite) {
     EXPECT_EQ(pixelAt(image, QPoint(128, 206)), QColor(Qt::black));
 }
 
-TEST_F(WindowsTest, AHiddenCellUnderTheBridgeIsNeverDrawn) {
-    startUp();
-    TrackCells& cells = frmTrackMap().cells();
+TEST(LoneTrackMapTest, AHiddenCellUnderTheBridgeIsNeverDrawn) {
+    LoneTrackMap map;
+    TrackCells& cells = map.cells;
     cells.SetBackColor(31, 0x0000FF);
     cells.SetBackColor(60, 0xFF0000);
-    const QImage image = trackMapImage();
+    const auto pixelAt = [](const QImage& image, QPoint point) { return image.pixelColor(point); };
+    const QImage image = map.image();
     // Cell 31's box (116..128, 160..172) partly lies under cell 60's (108..120, 156..168)
     // and cell 61's (124..136, 168..180); between them the background shows.
     EXPECT_EQ(pixelAt(image, QPoint(122, 170)), QColor(192, 192, 255));
@@ -254,7 +228,7 @@ TEST_F(WindowsTest, AHiddenCellUnderTheBridgeIsNeverDrawn) {
     cells.SetBackColor(32, 0x0000FF);
     cells.SetBackColor(29, 0x00FF00);
     cells.SetBackColor(33, 0x00FF00);
-    const QImage after = trackMapImage();
+    const QImage after = map.image();
     EXPECT_EQ(pixelAt(after, QPoint(1560 / 15 + 6, 2580 / 15 + 6)), QColor(192, 192, 255));
     EXPECT_EQ(pixelAt(after, QPoint(1920 / 15 + 6, 2220 / 15 + 6)), QColor(192, 192, 255));
     EXPECT_EQ(pixelAt(after, QPoint(1380 / 15 + 6, 2760 / 15 + 6)), QColor(0, 255, 0));
@@ -276,34 +250,34 @@ protected:
     }
 };
 
-TEST_F(WindowsTest, ManyColourChangesRepaintOnlyTheirCellsOnceAFrame) {
-    startUp();
-    auto* view = frmTrackMap().findChild<TrackView*>();
-    ASSERT_NE(view, nullptr);
+TEST(LoneTrackMapTest, ManyColorChangesRepaintOnlyTheirCellsOnceAFrame) {
+    LoneTrackMap map;
+    map.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.window));
+    TrackView& view = map.window.trackView();
     QTest::qWait(50);
-    PaintRecorder recorder(*view);
-    TrackCells& cells = frmTrackMap().cells();
+    PaintRecorder recorder(view);
     for (int round = 0; round < 100; ++round) {
-        cells.SetBackColor(40, round % 2 == 0 ? 0x00FF00 : 0x0000FF);
-        cells.SetBackColor(41, 0x00FF00);
+        map.cells.SetBackColor(40, round % 2 == 0 ? 0x00FF00 : 0x0000FF);
+        map.cells.SetBackColor(41, 0x00FF00);
+        view.scheduleFrame();
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return !recorder.painted.empty(); }, 2000));
     QTest::qWait(60);
     ASSERT_EQ(recorder.painted.size(), 1u);
     EXPECT_EQ(recorder.painted[0],
-              QRegion(view->cellBox(slotOf(40))) + QRegion(view->cellBox(slotOf(41))));
-    // Setting a cell to the colour it has is no change and draws nothing.
-    cells.SetBackColor(41, 0x00FF00);
+              QRegion(view.cellBox(*cellSlot(40))) + QRegion(view.cellBox(*cellSlot(41))));
+    // A cell set to the colour it was drawn in draws nothing.
+    map.cells.SetBackColor(41, 0x00FF00);
+    view.scheduleFrame();
     QTest::qWait(60);
     EXPECT_EQ(recorder.painted.size(), 1u);
 }
 
-TEST_F(WindowsTest, WhereTheWindowSystemKeepsPlacesToItselfThePlacesReadAreKept) {
+TEST(StoredPlaceTest, WhereTheWindowSystemKeepsPlacesToItselfThePlacesReadAreKept) {
     // Far outside this screen, as a place saved on a larger desktop can be.
-    settings.writeFile("[frmTrackMap]\nLeft=1007.5\nTop=90000\n");
-    SettingsStore store;
     testing::internal::CaptureStderr();
-    StoredPlace place(store, kTrackMapPlace, false);
+    StoredPlace place("frmTrackMap", {1007.5, 90000}, {1000, 1110}, false);
     QWidget window;
     window.resize(200, 100);
     place.moveWindow(window);

@@ -10,7 +10,7 @@
 class CellDisplay {
 public:
     virtual std::string_view Tag(CellIndex n) const = 0;
-    virtual void SetBackColor(CellIndex n, Colour colour) = 0;
+    virtual void SetBackColor(CellIndex n, Color color) = 0;
 
 protected:
     CellDisplay() = default;

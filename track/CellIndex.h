@@ -6,7 +6,7 @@
 using CellIndex = std::int32_t;
 
 // A colour as red + 256 × green + 65536 × blue.
-using Colour = std::int32_t;
+using Color = std::int32_t;
 
-inline constexpr Colour kWhite = 0xFFFFFF;
-inline constexpr Colour kYellow = 0x00FFFF;
+inline constexpr Color kWhite = 0xFFFFFF;
+inline constexpr Color kYellow = 0x00FFFF;

@@ -1,6 +1,6 @@
 #include "track/NodeRoutes.h"
 
-#include "app/TextConversions.h"
+#include "base/TextConversions.h"
 
 #include <algorithm>
 

@@ -34,6 +34,6 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 }
 
 // A colour held as red + 256 × green + 65536 × blue.
-inline QColor toQColor(Colour colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+inline QColor toQColor(Color color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }

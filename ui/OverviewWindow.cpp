@@ -4,8 +4,8 @@
 #include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
 #include "ui/Headings.h"
-#include "ui/KeyPreview.h"
 #include "ui/TextBox.h"
+#include "ui/TrainModel.h"
 #include "ui/WindowDesign.h"
 
 #include <QLabel>
@@ -13,12 +13,13 @@
 #include <QTimer>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-constexpr Colour kBackground = 0x80C0FF; // red 255, green 192, blue 128
-constexpr int kRefreshInterval = 100;    // ms
+constexpr Color kBackground = 0x80C0FF; // red 255, green 192, blue 128
+constexpr int kRefreshInterval = 100;   // ms
 constexpr int kFirstRowTop = 540;
 constexpr int kRowPitch = 360;
 constexpr int kRowHeight = 285;
@@ -72,9 +73,9 @@ void showText(QLineEdit& box, std::int32_t number) {
 
 } // namespace
 
-OverviewWindow::OverviewWindow() {
+OverviewWindow::OverviewWindow(const TrainModel& model, StoredPlace place)
+    : m_model(model), m_place(std::move(place)) {
     applyWindowDesign(*this, QStringLiteral("frmOverview"), tr("Overview"), kBackground);
-    installKeyPreview(*this);
     setFixedSize(twipsRect(0, 0, 6600, 2355).size());
 
     const QFont headingFont = designFont(QStringLiteral("Small Fonts"), 6.75, true);
@@ -144,19 +145,13 @@ OverviewWindow::OverviewWindow() {
     connect(Timer1, &QTimer::timeout, this, &OverviewWindow::refresh);
     Timer1->start(kRefreshInterval);
 
-    Load();
-}
-
-void OverviewWindow::Load() {
-    SettingsStore store;
-    m_place.emplace(store, kOverviewPlace);
-    m_place->moveWindow(*this);
+    m_place.moveWindow(*this);
     // The fields show the state from the start, not only from the first tick.
     refresh();
 }
 
 void OverviewWindow::refresh() {
-    const SharedState& state = programState();
+    const SharedState& state = m_model.state();
     showText(*txtKeyDown, state.KeyDownCode);
     showText(*txtTrainCount, state.TrainCount);
     for (int i = 0; i < kTrainSlots; ++i) {

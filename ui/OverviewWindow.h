@@ -6,32 +6,32 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class QLineEdit;
 class QPushButton;
 class QTimer;
 class TextBox;
+class TrainModel;
 
 // The live view of every train, the number of trains and the held key. Every 100 ms for as
-// long as it is loaded, shown or hidden, it rewrites each field from the shared state. Close
-// only hides it: it stays loaded.
+// long as it exists, shown or hidden, it rewrites each field from the model. Close only hides
+// it.
 class OverviewWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // Creates the window and runs its Load handling; it stays hidden.
-    OverviewWindow();
+    // Creates the window at `place`, its fields showing `model`; it stays hidden.
+    OverviewWindow(const TrainModel& model, StoredPlace place);
 
     // The window's Left and Top in twips, to keep at Quit.
-    float leftTwips() const { return m_place->left(*this); }
-    float topTwips() const { return m_place->top(*this); }
+    float leftTwips() const { return m_place.left(*this); }
+    float topTwips() const { return m_place.top(*this); }
 
-    // One tick of Timer1: every field shows the shared state as it stands.
+    // One tick of Timer1: every field shows the model as it stands.
     void refresh();
 
 private:
-    void Load();
+    const TrainModel& m_model;
 
     std::array<TextBox*, kTrainSlots> txtTrainSpeed{};
     std::array<TextBox*, kTrainSlots> txtTrainPosition{};
@@ -42,5 +42,5 @@ private:
     TextBox* txtKeyDown;
     QPushButton* cmdClose;
     QTimer* Timer1;
-    std::optional<StoredPlace> m_place;
+    StoredPlace m_place;
 };

@@ -4,13 +4,13 @@
 
 #include <QPainter>
 
-ShapeBox::ShapeBox(Colour fill, std::optional<Colour> border, QWidget* parent)
+ShapeBox::ShapeBox(Color fill, std::optional<Color> border, QWidget* parent)
     : QWidget(parent), m_fill(fill), m_border(border) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ShapeBox::setFillColour(Colour fill) {
+void ShapeBox::setFillColor(Color fill) {
     if (fill != m_fill) {
         m_fill = fill;
         update();

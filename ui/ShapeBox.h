@@ -10,14 +10,14 @@
 // on it reaches the window beneath.
 class ShapeBox final : public QWidget {
 public:
-    ShapeBox(Colour fill, std::optional<Colour> border, QWidget* parent);
+    ShapeBox(Color fill, std::optional<Color> border, QWidget* parent);
 
-    void setFillColour(Colour fill);
+    void setFillColor(Color fill);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Colour m_fill;
-    std::optional<Colour> m_border;
+    Color m_fill;
+    std::optional<Color> m_border;
 };

@@ -1,6 +1,6 @@
 #include "ui/StoredPlace.h"
 
-#include "app/TextConversions.h"
+#include "base/TextConversions.h"
 #include "ui/DesignUnits.h"
 #include "ui/WindowSystem.h"
 
@@ -10,11 +10,12 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
-QPoint pixelPlace(float left, float top) {
-    return {twipsToPixels(left), twipsToPixels(top)};
+QPoint pixelPlace(PlaceTwips place) {
+    return {twipsToPixels(place.left), twipsToPixels(place.top)};
 }
 
 // The strip at the top of a window by which the user grabs it: its caption bar, or the top
@@ -37,36 +38,33 @@ bool reachable(const QRect& area) {
 
 } // namespace
 
-StoredPlace::StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys)
-    : StoredPlace(store, keys, windowSystemTellsPlaces()) {}
+StoredPlace::StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback)
+    : StoredPlace(std::move(section), stored, fallback, windowSystemTellsPlaces()) {}
 
-StoredPlace::StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys, bool placesTold)
-    : m_keys(keys), m_placesTold(placesTold),
-      m_left(store.readSingle(QString::fromLatin1(keys.section), QStringLiteral("Left"),
-                              keys.defaultLeft)),
-      m_top(store.readSingle(QString::fromLatin1(keys.section), QStringLiteral("Top"),
-                             keys.defaultTop)) {}
+StoredPlace::StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback,
+                         bool placesTold)
+    : m_section(std::move(section)), m_place(stored), m_fallback(fallback),
+      m_placesTold(placesTold) {}
 
 void StoredPlace::moveWindow(QWidget& window) {
-    const QRect area(pixelPlace(m_left, m_top), window.size().expandedTo(QSize(1, 1)));
+    const QRect area(pixelPlace(m_place), window.size().expandedTo(QSize(1, 1)));
     if (m_placesTold && !reachable(area)) {
         std::fprintf(stderr,
                      "varnok: settings: [%s] Left = %s, Top = %s leave too little of the window "
                      "on any screen to reach it; using %s, %s\n",
-                     m_keys.section, singleToText(m_left).c_str(), singleToText(m_top).c_str(),
-                     singleToText(m_keys.defaultLeft).c_str(),
-                     singleToText(m_keys.defaultTop).c_str());
-        m_left = m_keys.defaultLeft;
-        m_top = m_keys.defaultTop;
+                     m_section.c_str(), singleToText(m_place.left).c_str(),
+                     singleToText(m_place.top).c_str(), singleToText(m_fallback.left).c_str(),
+                     singleToText(m_fallback.top).c_str());
+        m_place = m_fallback;
     }
-    m_placedAt = pixelPlace(m_left, m_top);
+    m_placedAt = pixelPlace(m_place);
     window.move(m_placedAt);
 }
 
 float StoredPlace::left(const QWidget& window) const {
-    return !m_placesTold || window.x() == m_placedAt.x() ? m_left : pixelsToTwips(window.x());
+    return !m_placesTold || window.x() == m_placedAt.x() ? m_place.left : pixelsToTwips(window.x());
 }
 
 float StoredPlace::top(const QWidget& window) const {
-    return !m_placesTold || window.y() == m_placedAt.y() ? m_top : pixelsToTwips(window.y());
+    return !m_placesTold || window.y() == m_placedAt.y() ? m_place.top : pixelsToTwips(window.y());
 }

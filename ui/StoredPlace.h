@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Settings.h"
-
 #include <QPoint>
+
+#include <string>
 
 class QWidget;
 
@@ -10,12 +10,19 @@ class QWidget;
 // user has not moved the window it gives back the very number that was read, so an untouched
 // place survives any number of runs unchanged ("1007.5" stays "1007.5"). Where the window
 // system does not tell where windows are (Wayland), it always gives back the place read.
+
+// A Left and a Top, in twips.
+struct PlaceTwips {
+    float left;
+    float top;
+};
+
 class StoredPlace {
 public:
-    // Reads Left, then Top, from the window's section.
-    StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys);
+    // The place read from the window's settings section, and the one it falls back on.
+    StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback);
     // The same, for a window system that does or does not tell windows' places.
-    StoredPlace(SettingsStore& store, const WindowPlaceKeys& keys, bool placesTold);
+    StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback, bool placesTold);
 
     // Moves the window to the place read, or to its default place when the one read would
     // leave too little of the window, at its present size, on any screen to grab and use it.
@@ -27,9 +34,9 @@ public:
     float top(const QWidget& window) const;
 
 private:
-    WindowPlaceKeys m_keys;
+    std::string m_section;
+    PlaceTwips m_place;
+    PlaceTwips m_fallback;
     bool m_placesTold;
-    float m_left;
-    float m_top;
     QPoint m_placedAt;
 };

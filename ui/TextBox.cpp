@@ -14,16 +14,16 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void TextBox::setBackColor(Colour colour) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, toQColor(colour));
-    setPalette(colours);
+void TextBox::setBackColor(Color color) {
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, toQColor(color));
+    setPalette(colors);
 }
 
-void TextBox::setForeColor(Colour colour) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, toQColor(colour));
-    setPalette(colours);
+void TextBox::setForeColor(Color color) {
+    QPalette colors = palette();
+    colors.setColor(QPalette::Text, toQColor(color));
+    setPalette(colors);
 }
 
 int TextBox::textWidth() const {

@@ -12,8 +12,8 @@ class TextBox final : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent);
 
-    void setBackColor(Colour colour);
-    void setForeColor(Colour colour);
+    void setBackColor(Color color);
+    void setForeColor(Color color);
 
     // The width in pixels that the box gives its text, inside its frame and margins.
     int textWidth() const;

@@ -1,28 +1,23 @@
 #include "ui/TrackMapWindow.h"
 
-#include "app/Shutdown.h"
-#include "sim/KeyPoll.h"
 #include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
-#include "ui/KeyPreview.h"
-#include "ui/OverviewWindow.h"
 #include "ui/ShapeBox.h"
 #include "ui/TrackView.h"
-#include "ui/TrainControlWindow.h"
+#include "ui/TrainModel.h"
 #include "ui/WindowDesign.h"
-#include "ui/Windows.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
 
-#include <cstdint>
+#include <utility>
 
 namespace {
 
-constexpr Colour kBackground = 0xFFC0C0;   // red 192, green 192, blue 255
-constexpr Colour kMarkerBorder = 0xFE007F; // red 127, green 0, blue 254
+constexpr Color kBackground = 0xFFC0C0;   // red 192, green 192, blue 255
+constexpr Color kMarkerBorder = 0xFE007F; // red 127, green 0, blue 254
 constexpr int kHelpMargin = 1;
 constexpr int kKeyPollInterval = 100; // ms
 
@@ -37,13 +32,13 @@ constexpr const char* kHelpText = "CTRL = Select Train \n"
 
 } // namespace
 
-TrackMapWindow::TrackMapWindow()
-    : m_trackView(new TrackView(m_cells, this)), cmdQuit(new QPushButton(tr("Quit"), this)),
+TrackMapWindow::TrackMapWindow(TrainModel& model, const TrackCells& cells, StoredPlace place)
+    : m_model(model), m_trackView(new TrackView(cells, this)),
+      cmdQuit(new QPushButton(tr("Quit"), this)),
       cmdOverview(new QPushButton(tr("Overview"), this)), Text1(new QTextEdit(this)),
       shapeTrainControlled(new ShapeBox(kWhite, kMarkerBorder, this)),
-      timerControlChange(new QTimer(this)) {
+      timerControlChange(new QTimer(this)), m_place(std::move(place)) {
     applyWindowDesign(*this, QStringLiteral("frmTrackMap"), tr("Track Map"), kBackground);
-    installKeyPreview(*this);
     setFixedSize(twipsRect(0, 0, 9150, 5865).size());
 
     m_trackView->setGeometry(rect());
@@ -90,52 +85,24 @@ TrackMapWindow::TrackMapWindow()
     setTabOrder(cmdOverview, Text1);
     cmdQuit->setFocus();
 
-    connect(cmdQuit, &QPushButton::clicked, this, &SaveSettingsAndQuit);
-    connect(cmdOverview, &QPushButton::clicked, this, &TrackMapWindow::showOverview);
+    connect(cmdQuit, &QPushButton::clicked, this, &TrackMapWindow::quitRequested);
+    connect(cmdOverview, &QPushButton::clicked, this, &TrackMapWindow::overviewRequested);
 
     timerControlChange->setObjectName(QStringLiteral("timerControlChange"));
     connect(timerControlChange, &QTimer::timeout, this, &TrackMapWindow::pollHeldKey);
     timerControlChange->start(kKeyPollInterval);
 
-    Load();
+    m_place.moveWindow(*this);
 }
 
 void TrackMapWindow::pollHeldKey() {
-    SharedState& state = programState();
-    switch (state.KeyDownCode) {
-    case kKeyCtrl:
-        shapeTrainControlled->setFillColour(SelectNextTrain(state));
-        break;
-    case kKeyUp:
-    case kKeyDown: {
-        TrainControlWindow& controls = frmTrainControl();
-        // A throttle's value lies within 0..100, so it fits the poll's 16 bits.
-        const auto value = static_cast<std::int16_t>(controls.throttleValue(state.ControlledTrain));
-        controls.setThrottleValue(state.ControlledTrain,
-                                  ThrottleAfterKey(state.KeyDownCode, value));
-        break;
-    }
-    default:
-        break;
+    if (const auto color = m_model.pollHeldKey().selectedColor) {
+        shapeTrainControlled->setFillColor(*color);
     }
 }
 
-// Modeless and without an owner. A shown overview stays shown and comes to the front; a hidden
-// one comes back where it was.
-void TrackMapWindow::showOverview() {
-    OverviewWindow& overview = frmOverview();
-    overview.show();
-    overview.raise();
-    overview.activateWindow();
-}
-
-void TrackMapWindow::Load() {
-    SettingsStore store;
-    m_place.emplace(store, kTrackMapPlace);
-    m_place->moveWindow(*this);
-}
-
+// Closing the main window ends the program the way Quit does.
 void TrackMapWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    SaveSettingsAndQuit();
+    emit quitRequested();
 }

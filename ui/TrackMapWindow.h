@@ -5,47 +5,46 @@
 
 #include <QWidget>
 
-#include <optional>
-
 class QPushButton;
 class QTextEdit;
 class QTimer;
 class ShapeBox;
 class TrackView;
+class TrainModel;
 
 // The main window: the track, the controlled-train marker, the key help, Quit and Overview.
+// Its timer polls the held key every 100 ms.
 class TrackMapWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // Creates the window and its controls and runs its Load handling; it stays hidden.
-    TrackMapWindow();
+    // Creates the window and its controls, drawing `cells`, at `place`; it stays hidden.
+    TrackMapWindow(TrainModel& model, const TrackCells& cells, StoredPlace place);
 
-    // The track's cells, which the trains colour.
-    TrackCells& cells() { return m_cells; }
+    TrackView& trackView() { return *m_trackView; }
 
     // The window's Left and Top in twips, to keep at Quit.
-    float leftTwips() const { return m_place->left(*this); }
-    float topTwips() const { return m_place->top(*this); }
+    float leftTwips() const { return m_place.left(*this); }
+    float topTwips() const { return m_place.top(*this); }
 
-    // One tick of the key poll: a held Ctrl selects the next train, a held Up or Down moves
-    // the controlled train's throttle by 5.
+    // One tick of the key poll; a train selected with Ctrl shows in the marker.
     void pollHeldKey();
 
+signals:
+    // Quit, or a close from the window system: the user wants the program to end.
+    void quitRequested();
+    void overviewRequested();
+
 protected:
-    // Closing the main window ends the program the way Quit does.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Load();
-    void showOverview();
-
-    TrackCells m_cells;
+    TrainModel& m_model;
     TrackView* m_trackView;
     QPushButton* cmdQuit;
     QPushButton* cmdOverview;
     QTextEdit* Text1;
     ShapeBox* shapeTrainControlled;
     QTimer* timerControlChange;
-    std::optional<StoredPlace> m_place;
+    StoredPlace m_place;
 };

@@ -17,7 +17,8 @@ const QColor kBridgeLine(Qt::black);
 
 } // namespace
 
-TrackView::TrackView(TrackCells& cells, QWidget* parent) : QWidget(parent), m_cells(cells) {
+TrackView::TrackView(const TrackCells& cells, QWidget* parent)
+    : QWidget(parent), m_cells(cells), m_painted(cells) {
     for (std::size_t slot = 0; slot < TrackSeg.size(); ++slot) {
         const TrackCell& cell = TrackSeg[slot];
         m_boxes[slot] = twipsRect(cell.left, cell.top, cell.width, cell.height);
@@ -26,7 +27,12 @@ TrackView::TrackView(TrackCells& cells, QWidget* parent) : QWidget(parent), m_ce
     m_frameTimer.setTimerType(Qt::PreciseTimer);
     m_frameTimer.setInterval(kFrameMilliseconds);
     connect(&m_frameTimer, &QTimer::timeout, this, &TrackView::repaintChangedCells);
-    m_cells.setChangeListener([this] { m_frameTimer.start(); });
+}
+
+void TrackView::scheduleFrame() {
+    if (!m_frameTimer.isActive()) {
+        m_frameTimer.start();
+    }
 }
 
 QRect TrackView::cellBox(int slot) const {
@@ -35,7 +41,7 @@ QRect TrackView::cellBox(int slot) const {
 
 void TrackView::repaintChangedCells() {
     QRegion changed;
-    for (const int slot : m_cells.takeChangedSlots()) {
+    for (const int slot : m_painted.takeChangedSlots(m_cells)) {
         if (TrackSeg[static_cast<std::size_t>(slot)].shown) {
             changed += m_boxes[static_cast<std::size_t>(slot)];
         }
@@ -57,7 +63,7 @@ void TrackView::paintEvent(QPaintEvent* event) {
         // screen, spills half its width outside the box. Filled areas keep to whole pixels.
         painter.fillRect(box, kCellOutline);
         painter.fillRect(box.adjusted(1, 1, -1, -1),
-                         toQColor(m_cells.colourAt(static_cast<int>(slot))));
+                         toQColor(m_cells.colorAt(static_cast<int>(slot))));
     }
     painter.setPen(kBridgeLine);
     for (const TrackLine& line : BridgeLines) {

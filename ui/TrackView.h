@@ -1,6 +1,7 @@
 #pragma once
 
 #include "track/TrackCells.h"
+#include "ui/PaintedCells.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,7 +15,10 @@ class TrackView final : public QWidget {
     Q_OBJECT
 
 public:
-    TrackView(TrackCells& cells, QWidget* parent);
+    TrackView(const TrackCells& cells, QWidget* parent);
+
+    // The cells may have changed: the next frame shows them.
+    void scheduleFrame();
 
     // The box of the cell at `slot` of TrackSeg, in this widget's pixels.
     QRect cellBox(int slot) const;
@@ -25,7 +29,8 @@ protected:
 private:
     void repaintChangedCells();
 
-    TrackCells& m_cells;
+    const TrackCells& m_cells;
+    PaintedCells m_painted;
     std::array<QRect, kTrackCellCount> m_boxes;
     QTimer m_frameTimer;
 };

@@ -1,49 +1,35 @@
 #include "ui/TrainControlWindow.h"
 
-#include "app/Fatal.h"
-#include "app/Shutdown.h"
-#include "app/TextConversions.h"
-#include "sim/BodyUpkeep.h"
-#include "sim/Movement.h"
-#include "sim/TrainControls.h"
 #include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
 #include "ui/Headings.h"
-#include "ui/KeyPreview.h"
 #include "ui/ShapeBox.h"
 #include "ui/ShiftState.h"
 #include "ui/TextBox.h"
-#include "ui/TrackMapWindow.h"
-#include "ui/TrainTimer.h"
+#include "ui/TrainModel.h"
 #include "ui/WindowDesign.h"
-#include "ui/Windows.h"
 
 #include <QCloseEvent>
 #include <QHelpEvent>
 #include <QScrollBar>
 #include <QToolTip>
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include <utility>
 
 namespace {
 
-constexpr Colour kBackground = 0xC0C000; // red 0, green 192, blue 192
-constexpr Colour kRowBox = 0xFF8080;     // red 128, green 128, blue 255
-constexpr Colour kSpeedText = 0x0000C0;  // red 192
-constexpr Colour kLengthText = 0x008000; // green 128
+constexpr Color kBackground = 0xC0C000; // red 0, green 192, blue 192
+constexpr Color kRowBox = 0xFF8080;     // red 128, green 128, blue 255
+constexpr Color kSpeedText = 0x0000C0;  // red 192
+constexpr Color kLengthText = 0x008000; // green 128
 constexpr int kClientWidth = 4035;
 constexpr int kRowPitch = 600;
 // The design frame's caption and borders: the client area is this much lower than Height,
 // whatever frame the window manager draws.
 constexpr float kFrameHeight = 360;
 constexpr int kThrottlePageStep = 10;
-
-// The outer Height that shows exactly the rows of `trainCount` trains.
-float heightForTrains(std::int32_t trainCount) {
-    return kTrainControlDefaultHeight + float(kRowPitch * (trainCount - 1));
-}
+// The outer Height of one row.
+constexpr float kOneTrainHeight = 1360;
 
 constexpr std::array<Heading, 4> kHeadings = {{
     {"Label4", "Color", 120, 585},
@@ -69,9 +55,13 @@ QString backgroundTip() {
 
 } // namespace
 
-TrainControlWindow::TrainControlWindow() {
+float TrainControlWindow::heightForTrains(std::int32_t trainCount) {
+    return kOneTrainHeight + float(kRowPitch * (trainCount - 1));
+}
+
+TrainControlWindow::TrainControlWindow(TrainModel& model, StoredPlace place)
+    : m_model(model), m_place(std::move(place)) {
     applyWindowDesign(*this, QStringLiteral("frmTrainControl"), tr("Train Control"), kBackground);
-    installKeyPreview(*this);
     const QFont boldTahoma = designFont(QStringLiteral("Tahoma"), 8.25, true);
 
     addHeadings(*this, kHeadings, 120, 195, boldTahoma, Qt::AlignCenter);
@@ -85,11 +75,11 @@ TrainControlWindow::TrainControlWindow() {
             box->setGeometry(place);
             return box;
         };
-        const auto newNumberBox = [&](const char* name, QRect place, Colour textColour) {
+        const auto newNumberBox = [&](const char* name, QRect place, Color textColor) {
             TextBox* box = newTextBox(name, place);
             box->setFont(boldTahoma);
             box->setAlignment(Qt::AlignCenter);
-            box->setForeColor(textColour);
+            box->setForeColor(textColor);
             return box;
         };
 
@@ -101,7 +91,8 @@ TrainControlWindow::TrainControlWindow() {
         txtTrainColor[row] = newTextBox("txtTrainColor", twipsRect(240, 500 + r, 300, 300));
         txtTrainColor[row]->setToolTip(tr("Click: next colour"));
         txtTrainColor[row]->setAccessibleName(trainControlName(tr("colour"), i));
-        connect(txtTrainColor[row], &TextBox::clicked, this, [this, i] { clickColour(i); });
+        connect(txtTrainColor[row], &TextBox::clicked, this,
+                [this, i] { m_model.selectNextColor(i); });
 
         QScrollBar* throttle = new QScrollBar(Qt::Horizontal, this);
         throttle->setObjectName(controlName("HScrollTrainSpeed", i));
@@ -109,7 +100,6 @@ TrainControlWindow::TrainControlWindow() {
         throttle->setRange(kThrottleMin, kThrottleMax);
         throttle->setSingleStep(1);
         throttle->setPageStep(kThrottlePageStep);
-        throttle->setValue(kThrottleStart);
         throttle->setFocusPolicy(Qt::StrongFocus);
         throttle->setAttribute(Qt::WA_NoMousePropagation);
         throttle->setToolTip(tr("Drag or click: this train's pace, from 0 (stopped) to 100"));
@@ -117,9 +107,10 @@ TrainControlWindow::TrainControlWindow() {
         // No scroll menu on a right press: an open menu takes the keyboard, and a key let go
         // meanwhile would stay held for the trains.
         throttle->setContextMenuPolicy(Qt::NoContextMenu);
-        // Moves by the user, by the keys' poll and by the program all come through here,
-        // and so does every position of a dragged thumb.
-        connect(throttle, &QScrollBar::valueChanged, this, [this, i] { updateThrottle(i); });
+        // Every position of a dragged thumb goes to the model; the model's change, whether
+        // from here or from the keys, comes back through showThrottle.
+        connect(throttle, &QScrollBar::valueChanged, this,
+                [this, i](int value) { m_model.setThrottle(i, value); });
         HScrollTrainSpeed[row] = throttle;
 
         txtTrainSpeed[row] =
@@ -134,12 +125,7 @@ TrainControlWindow::TrainControlWindow() {
         txtTrainLength[row]->setToolTip(tr("Click: longer, Shift+click: shorter"));
         txtTrainLength[row]->setAccessibleName(trainControlName(tr("length"), i));
         connect(txtTrainLength[row], &TextBox::pressed, this,
-                [this, i](int shiftState) { pressLength(i, shiftState); });
-
-        auto* timer = new TrainTimer(this);
-        timer->setObjectName(controlName("timerTrainSpeed", i));
-        connect(timer, &TrainTimer::step, this, [this, i] { MoveTrain(i); });
-        timerTrainSpeed[row] = timer;
+                [this, i](int shiftState) { m_model.pressLength(i, shiftState); });
     }
 
     const std::array<QWidget*, 12> tabOrder = {
@@ -152,35 +138,26 @@ TrainControlWindow::TrainControlWindow() {
     HScrollTrainSpeed[0]->setFocus();
     setAccessibleDescription(backgroundTip());
 
-    Load();
-}
+    connect(&m_model, &TrainModel::throttleChanged, this, &TrainControlWindow::showThrottle);
+    connect(&m_model, &TrainModel::colorChanged, this, &TrainControlWindow::showColor);
+    connect(&m_model, &TrainModel::lengthChanged, this, &TrainControlWindow::showLength);
+    connect(&m_model, &TrainModel::trainCountChanged, this,
+            [this] { setHeightTwips(heightForTrains(m_model.state().TrainCount)); });
 
-void TrainControlWindow::Load() {
-    const SharedState& state = programState();
-    SettingsStore store;
-    m_place.emplace(store, kTrainControlPlace);
     // The window always shows the rows of the trains in use, so a press can never take it
     // below one row, nor leave a train without its row.
-    const float fitting = heightForTrains(state.TrainCount);
-    const float stored = store.readSingle(QString::fromLatin1(kTrainControlPlace.section),
-                                          QStringLiteral("Height"), fitting);
-    if (stored != fitting) {
-        std::fprintf(stderr,
-                     "varnok: settings: [%s] Height = %s does not fit the rows of TrainCount = "
-                     "%d; using %s\n",
-                     kTrainControlPlace.section, singleToText(stored).c_str(), state.TrainCount,
-                     singleToText(fitting).c_str());
-    }
-    setHeightTwips(fitting);
-    m_place->moveWindow(*this);
+    setHeightTwips(heightForTrains(m_model.state().TrainCount));
+    m_place.moveWindow(*this);
 
-    // Every row, whatever the number of trains. The throttles keep their start value and the
-    // timers stay stopped: no train moves before its throttle is first changed.
-    for (std::size_t i = 0; i < kTrainSlots; ++i) {
-        const TrainRecord& train = state.TrainData[i];
-        txtTrainColor[i]->setBackColor(trainColour(state, static_cast<int>(i)));
-        txtTrainSpeed[i]->setText(QString::number(train.Speed));
-        txtTrainLength[i]->setText(QString::number(train.Length));
+    // Every row, whatever the number of trains. The speed box shows the stored speed until
+    // the throttle first moves.
+    for (int i = 0; i < kTrainSlots; ++i) {
+        const TrainRecord& train = trainAt(m_model.state(), i);
+        const auto row = static_cast<std::size_t>(i);
+        HScrollTrainSpeed[row]->setValue(train.Throttle);
+        txtTrainSpeed[row]->setText(QString::number(train.Speed));
+        showColor(i);
+        showLength(i);
     }
 }
 
@@ -190,58 +167,24 @@ void TrainControlWindow::setHeightTwips(float height) {
     setFixedSize(twipsToPixels(kClientWidth), clientHeight);
 }
 
-void TrainControlWindow::MoveTrain(int index) {
-    ::MoveTrain(programState(), frmTrackMap().cells(), index);
+void TrainControlWindow::showThrottle(int index) {
+    const auto row = trainSlot(index);
+    const std::int32_t value = trainAt(m_model.state(), index).Throttle;
+    HScrollTrainSpeed[row]->setValue(value);
+    txtTrainSpeed[row]->setText(QString::number(value));
 }
 
-void TrainControlWindow::HideTheWorm(int index) {
-    ::HideTheWorm(programState(), frmTrackMap().cells(), index);
+void TrainControlWindow::showColor(int index) {
+    txtTrainColor[trainSlot(index)]->setBackColor(trainColor(m_model.state(), index));
 }
 
-void TrainControlWindow::FeedTheWorm(int index, CellIndex newHeadPos) {
-    ::FeedTheWorm(programState(), index, newHeadPos);
-}
-
-void TrainControlWindow::PaintTheWorm(int index) {
-    ::PaintTheWorm(programState(), frmTrackMap().cells(), index);
-}
-
-int TrainControlWindow::throttleValue(int index) const {
-    return HScrollTrainSpeed[trainSlot(index)]->value();
-}
-
-void TrainControlWindow::setThrottleValue(int index, int value) {
-    if (value < kThrottleMin || value > kThrottleMax) {
-        stopWithError("throttle value " + std::to_string(value) + " is outside " +
-                      std::to_string(kThrottleMin) + ".." + std::to_string(kThrottleMax));
-    }
-    HScrollTrainSpeed[trainSlot(index)]->setValue(value);
-}
-
-void TrainControlWindow::updateThrottle(int index) {
-    const auto row = static_cast<std::size_t>(index);
-    timerTrainSpeed[row]->setInterval(std::abs(SpeedToInterval(HScrollTrainSpeed[row]->value())));
-    txtTrainSpeed[row]->setText(QString::number(HScrollTrainSpeed[row]->value()));
-}
-
-void TrainControlWindow::clickColour(int index) {
-    SharedState& state = programState();
-    SelectNextColour(state, index);
-    txtTrainColor[static_cast<std::size_t>(index)]->setBackColor(trainColour(state, index));
-}
-
-void TrainControlWindow::pressLength(int index, int shiftState) {
-    SharedState& state = programState();
-    if (PressLength(state, index, shiftState)) {
-        txtTrainLength[static_cast<std::size_t>(index)]->setText(
-            QString::number(trainAt(state, index).Length));
-    }
+void TrainControlWindow::showLength(int index) {
+    txtTrainLength[trainSlot(index)]->setText(
+        QString::number(trainAt(m_model.state(), index).Length));
 }
 
 void TrainControlWindow::mousePressEvent(QMouseEvent* event) {
-    if (PressTrainCount(programState(), shiftStateOf(event->modifiers())) != 0) {
-        setHeightTwips(heightForTrains(programState().TrainCount));
-    }
+    m_model.pressTrainCount(shiftStateOf(event->modifiers()));
 }
 
 // Qt reports the second press of a quick pair as a double click; to the user it is a press.
@@ -264,7 +207,8 @@ bool TrainControlWindow::event(QEvent* event) {
     return true;
 }
 
+// Closing this window ends the program the way Quit does.
 void TrainControlWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    SaveSettingsAndQuit();
+    emit quitRequested();
 }

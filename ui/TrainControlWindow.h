@@ -6,60 +6,54 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
+#include <cstdint>
 
 class QScrollBar;
 class ShapeBox;
 class TextBox;
-class TrainTimer;
+class TrainModel;
 
 // The window of the trains' throttles, colours and lengths, one row a train. Its outer
-// Height, in twips, decides how many rows show; the rows outside it keep working. It owns
-// the trains' timers: each tick of a train's timer moves that train one step.
+// Height, in twips, always shows the rows of the trains in use; the rows outside it keep
+// working. Each control shows the model and asks it for changes.
 class TrainControlWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // Creates the window and runs its Load handling; it stays hidden.
-    TrainControlWindow();
+    // The outer Height that shows exactly the rows of `trainCount` trains.
+    static float heightForTrains(std::int32_t trainCount);
+
+    // Creates the window and its rows at `place`, showing `model`; it stays hidden.
+    TrainControlWindow(TrainModel& model, StoredPlace place);
 
     // The window's Left, Top and outer Height in twips, to keep at Quit.
-    float leftTwips() const { return m_place->left(*this); }
-    float topTwips() const { return m_place->top(*this); }
+    float leftTwips() const { return m_place.left(*this); }
+    float topTwips() const { return m_place.top(*this); }
     float heightTwips() const { return m_height; }
 
-    // The Value of train `index`'s throttle. Setting it moves the throttle as the user would:
-    // the train's timer and speed box follow.
-    int throttleValue(int index) const;
-    void setThrottleValue(int index, int value);
-
-    // The steps of train `index` on the track map's cells.
-    void MoveTrain(int index);
-    void HideTheWorm(int index);
-    void FeedTheWorm(int index, CellIndex newHeadPos);
-    void PaintTheWorm(int index);
+signals:
+    // A close from the window system: the user wants the program to end.
+    void quitRequested();
 
 protected:
     bool event(QEvent* event) override;
-    // Closing this window ends the program the way Quit does.
     void closeEvent(QCloseEvent* event) override;
     // A press on the window or on a row box: one train more, or with Shift one fewer.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void Load();
     void setHeightTwips(float height);
-    void updateThrottle(int index);
-    void clickColour(int index);
-    void pressLength(int index, int shiftState);
+    void showThrottle(int index);
+    void showColor(int index);
+    void showLength(int index);
 
+    TrainModel& m_model;
     std::array<ShapeBox*, kTrainSlots> boxTrainControl{};
     std::array<TextBox*, kTrainSlots> txtTrainColor{};
     std::array<QScrollBar*, kTrainSlots> HScrollTrainSpeed{};
     std::array<TextBox*, kTrainSlots> txtTrainSpeed{};
     std::array<TextBox*, kTrainSlots> txtTrainLength{};
-    std::array<TrainTimer*, kTrainSlots> timerTrainSpeed{};
-    std::optional<StoredPlace> m_place;
+    StoredPlace m_place;
     float m_height = 0;
 };

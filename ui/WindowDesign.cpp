@@ -6,7 +6,7 @@
 #include <QWidget>
 
 void applyWindowDesign(QWidget& window, const QString& name, const QString& caption,
-                       Colour background) {
+                       Color background) {
     window.setObjectName(name);
     window.setWindowTitle(caption);
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

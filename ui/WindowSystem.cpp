@@ -1,6 +1,6 @@
 #include "ui/WindowSystem.h"
 
-#include "app/QuotedText.h"
+#include "base/QuotedText.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

@@ -6,4 +6,4 @@
 
 // The 27 train colours: red, green and blue each at 0, 127 or 254, blue changing fastest.
 // No entry is pure white, so a train never looks like bare track.
-std::array<Colour, kPaletteSize> BuildPalette();
+std::array<Color, kPaletteSize> BuildPalette();

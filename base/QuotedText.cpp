@@ -1,4 +1,4 @@
-#include "app/QuotedText.h"
+#include "base/QuotedText.h"
 
 #include <cstdint>
 #include <cstdio>

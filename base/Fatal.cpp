@@ -1,4 +1,4 @@
-#include "app/Fatal.h"
+#include "base/Fatal.h"
 
 #include <cstdio>
 #include <cstdlib>

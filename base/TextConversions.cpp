@@ -1,6 +1,6 @@
-#include "app/TextConversions.h"
+#include "base/TextConversions.h"
 
-#include "app/Fatal.h"
+#include "base/Fatal.h"
 
 #include <algorithm>
 #include <array>

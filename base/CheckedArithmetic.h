@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Fatal.h"
+#include "base/Fatal.h"
 
 #include <concepts>
 #include <string>

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/SettingsStore.h"
+#include "track/TrackCells.h"
+#include "ui/KeyPreview.h"
+#include "ui/LostWindows.h"
+#include "ui/StoredPlace.h"
+#include "ui/TrackMapWindow.h"
+#include "ui/TrainControlWindow.h"
+#include "ui/TrainDriver.h"
+#include "ui/TrainModel.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class OverviewWindow;
+class QWidget;
+
+// The running program. It reads the user's settings once, builds the model, the train driver
+// and the windows from them, and wires them together; no other part knows all of them. At
+// Quit it collects the places of the windows and the values of the model, saves them once
+// and ends.
+//
+// An overview is made at the first press of Overview. One that the window system destroys
+// from outside is forgotten, and the next press makes it again at its stored place. A track
+// map or train control window destroyed that way is not brought back: the program then has no
+// Quit to reach, and ends only with a signal.
+class Program final : public QObject {
+    Q_OBJECT
+
+public:
+    // Reads the settings, warning of what it cannot use, removes what killed saves left
+    // beside the file, and builds everything. Nothing shows yet.
+    Program();
+    ~Program() override;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Shows the track map and the train control window, as a start does.
+    void show();
+    // Brings the program's shown windows to the front, as a second start asks.
+    void showWindowsInFront();
+    // Shows the overview, making it first if there is none. A shown overview comes to the
+    // front; a hidden one comes back where it was.
+    void showOverview();
+
+    // The saving half of Quit: writes the eleven values that outlive a run. Returns what went
+    // wrong, naming the file, or nothing when the file holds the values.
+    std::optional<QString> saveSettings();
+    // Quit: saves, and ends the program at once, with a non-zero status when the values
+    // could not be written.
+    [[noreturn]] void quit();
+
+    // The window system destroyed `window` without being asked: an overview is forgotten,
+    // and the next press of Overview makes it again.
+    void forgetLostWindow(QWidget* window);
+
+    TrainModel& model() { return m_model; }
+    TrainDriver& driver() { return m_driver; }
+    const TrackCells& cells() const { return m_cells; }
+    TrackMapWindow& trackMap() { return m_trackMap; }
+    TrainControlWindow& trainControl() { return m_trainControl; }
+    // The overview, or none before the first press of Overview.
+    OverviewWindow* overview() { return m_overview.get(); }
+
+private:
+    OverviewWindow& madeOverview();
+
+    SettingsStore m_store;
+    TrainModel m_model;
+    TrackCells m_cells;
+    TrainDriver m_driver;
+    KeyPreview m_keyPreview;
+    LostWindowWatch m_lostWindows;
+    TrackMapWindow m_trackMap;
+    TrainControlWindow m_trainControl;
+    PlaceTwips m_overviewPlace;
+    std::unique_ptr<OverviewWindow> m_overview;
+};

@@ -1,0 +1,45 @@
+#include "sim/StepSchedule.h"
+
+void StepSchedule::setInterval(int train, std::int32_t milliseconds, std::int64_t now) {
+    m_clocks[trainSlot(train)].setInterval(milliseconds, now);
+}
+
+void StepSchedule::dropBacklogs(std::int64_t now) {
+    for (StepClock& clock : m_clocks) {
+        clock.dropBacklog(now);
+    }
+}
+
+std::optional<int> StepSchedule::nextTrainDue(std::int64_t now) const {
+    std::optional<int> first;
+    for (int train = 0; train < kTrainSlots; ++train) {
+        const StepClock& candidate = clock(train);
+        // Strictly earlier only: of steps due together the lowest train number goes first.
+        if (candidate.stepDue(now) &&
+            (!first || candidate.nextStepAt() < clock(*first).nextStepAt())) {
+            first = train;
+        }
+    }
+    return first;
+}
+
+void StepSchedule::takeStep(int train) {
+    m_clocks[trainSlot(train)].takeStep();
+}
+
+std::optional<std::int32_t> StepSchedule::millisecondsToNextStep(std::int64_t now) const {
+    std::optional<std::int32_t> soonest;
+    for (const StepClock& clock : m_clocks) {
+        if (clock.running()) {
+            const std::int32_t wait = clock.millisecondsToNextStep(now);
+            if (!soonest || wait < *soonest) {
+                soonest = wait;
+            }
+        }
+    }
+    return soonest;
+}
+
+const StepClock& StepSchedule::clock(int train) const {
+    return m_clocks[trainSlot(train)];
+}

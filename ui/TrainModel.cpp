@@ -1,0 +1,46 @@
+#include "ui/TrainModel.h"
+
+#include "sim/Movement.h"
+#include "sim/TrainControls.h"
+
+TrainModel::TrainModel(const SharedState& state, QObject* parent)
+    : QObject(parent), m_state(state) {}
+
+void TrainModel::setThrottle(int index, int value) {
+    if (SetThrottle(m_state, index, value)) {
+        emit throttleChanged(index);
+    }
+}
+
+void TrainModel::setHeldKey(KeyCode code) {
+    m_state.KeyDownCode = code;
+}
+
+KeyPollOutcome TrainModel::pollHeldKey() {
+    const KeyPollOutcome outcome = PollHeldKey(m_state);
+    if (outcome.throttleMoved) {
+        emit throttleChanged(*outcome.throttleMoved);
+    }
+    return outcome;
+}
+
+void TrainModel::selectNextColor(int index) {
+    SelectNextColor(m_state, index);
+    emit colorChanged(index);
+}
+
+void TrainModel::pressLength(int index, int shiftState) {
+    if (PressLength(m_state, index, shiftState)) {
+        emit lengthChanged(index);
+    }
+}
+
+void TrainModel::pressTrainCount(int shiftState) {
+    if (PressTrainCount(m_state, shiftState) != 0) {
+        emit trainCountChanged();
+    }
+}
+
+void TrainModel::moveTrain(int index, CellDisplay& cells) {
+    MoveTrain(m_state, cells, index);
+}
