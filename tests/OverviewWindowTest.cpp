@@ -3,10 +3,12 @@
 #include "StartedProgram.h"
 #include "sim/BodyList.h"
 #include "ui/DesignUnits.h"
+#include "ui/LongTextBox.h"
 #include "ui/TextBox.h"
 #include "ui/TrackMapWindow.h"
 #include "ui/TrainControlWindow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -90,16 +92,30 @@ TEST_F(OverviewWindowTest, AShorterTrainListsFewerCells) {
     EXPECT_EQ(field("txtTrainLength", 0), "1");
 }
 
-TEST_F(OverviewWindowTest, ALongBodyListShowsItsHead) {
+TEST_F(OverviewWindowTest, ALongBodyListShowsItsHeadAndAScreenReaderReadsItWhole) {
     restartWith("[Globals]\nTrainLength1=501\n");
     for (int step = 0; step < 40; ++step) {
         program().driver().takeStep(1);
     }
     overview().refresh();
-    auto& worm = control<TextBox>(overview(), QStringLiteral("txtWorm1"));
-    EXPECT_EQ(worm.text(), QString::fromStdString(BodyList(state(), 1)));
+    auto& worm = control<LongTextBox>(overview(), QStringLiteral("txtWorm1"));
+    const QString whole = QString::fromStdString(BodyList(state(), 1));
+    ASSERT_GT(whole.size(), 2000);
+    // Laid out and drawn: only a head that fills the box, from the train's head cell.
+    EXPECT_TRUE(whole.startsWith(worm.text()));
+    EXPECT_LT(worm.text().size(), 300);
+    EXPECT_GE(worm.fontMetrics().horizontalAdvance(worm.text()), worm.textWidth());
     EXPECT_TRUE(worm.text().startsWith(QString::number(train(1).HeadPos) + " - "));
     EXPECT_EQ(worm.cursorPosition(), 0);
+    // Read: all of it.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&worm);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Value), whole);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Train 1 cells");
+    ASSERT_NE(reader->textInterface(), nullptr);
+    EXPECT_EQ(reader->textInterface()->characterCount(), whole.size());
+    EXPECT_EQ(reader->textInterface()->text(0, 20), whole.left(20));
+    EXPECT_EQ(reader->textInterface()->text(3470, 9999), whole.mid(3470));
 }
 
 TEST_F(OverviewWindowTest, RefreshesEveryTenthOfASecondWhileHidden) {

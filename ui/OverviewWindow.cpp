@@ -4,6 +4,7 @@
 #include "ui/DesignFont.h"
 #include "ui/DesignUnits.h"
 #include "ui/Headings.h"
+#include "ui/LongTextBox.h"
 #include "ui/TextBox.h"
 #include "ui/TrainModel.h"
 #include "ui/WindowDesign.h"
@@ -48,9 +49,10 @@ QLabel* newLabel(QWidget* window, const char* name, const QString& caption, QRec
     return label;
 }
 
-TextBox* newTextBox(QWidget* window, const QString& name, QRect place, const QFont& font,
-                    Qt::Alignment alignment) {
-    auto* box = new TextBox(window);
+// Names and places a box of the window.
+template <typename Box>
+Box* placedBox(Box* box, const QString& name, QRect place, const QFont& font,
+               Qt::Alignment alignment) {
     box->setObjectName(name);
     box->setGeometry(place);
     box->setFont(font);
@@ -58,17 +60,14 @@ TextBox* newTextBox(QWidget* window, const QString& name, QRect place, const QFo
     return box;
 }
 
-// Rewrites a box only when its text changes, and shows the text from its start: a long body
-// list keeps its head in view, and a steady field keeps a selection the user made in it.
-void showText(QLineEdit& box, const QString& text) {
+// Rewrites a box only when its number changes, and shows it from its start: a steady field
+// keeps a selection the user made in it.
+void showNumber(QLineEdit& box, std::int32_t number) {
+    const QString text = QString::number(number);
     if (box.text() != text) {
         box.setText(text);
         box.setCursorPosition(0);
     }
-}
-
-void showText(QLineEdit& box, std::int32_t number) {
-    showText(box, QString::number(number));
 }
 
 } // namespace
@@ -87,25 +86,25 @@ OverviewWindow::OverviewWindow(const TrainModel& model, StoredPlace place)
     for (int i = 0; i < kTrainSlots; ++i) {
         const auto row = static_cast<std::size_t>(i);
         const int top = rowTop(i);
-        const auto rowBox = [&](const char* name, const QString& what, int left, int width,
-                                const QFont& font, Qt::Alignment alignment) {
-            TextBox* box = newTextBox(this, QString::fromLatin1(name) + QString::number(i),
-                                      twipsRect(left, top, width, kRowHeight), font, alignment);
+        const auto rowBox = [&](auto* box, const char* name, const QString& what, int left,
+                                int width, const QFont& font, Qt::Alignment alignment) {
+            placedBox(box, QString::fromLatin1(name) + QString::number(i),
+                      twipsRect(left, top, width, kRowHeight), font, alignment);
             box->setAccessibleName(tr("Train %1 %2").arg(i).arg(what));
             return box;
         };
         newLabel(this, kRowLabelNames[row], QString::number(i), twipsRect(180, top, 300, 405),
                  rowFont, Qt::AlignHCenter | Qt::AlignTop);
-        txtTrainSpeed[row] =
-            rowBox("txtTrainSpeed", tr("stored speed"), 540, 500, rowFont, Qt::AlignCenter);
-        txtTrainPosition[row] =
-            rowBox("txtTrainPosition", tr("head cell"), 1020, 500, rowFont, Qt::AlignCenter);
-        txtTrainColor[row] =
-            rowBox("txtTrainColor", tr("colour number"), 1500, 320, rowFont, Qt::AlignCenter);
-        txtTrainLength[row] =
-            rowBox("txtTrainLength", tr("length"), 1800, 600, rowFont, Qt::AlignCenter);
-        txtWorm[row] =
-            rowBox("txtWorm", tr("cells"), 2390, 4000, wormFont, Qt::AlignLeft | Qt::AlignVCenter);
+        txtTrainSpeed[row] = rowBox(new TextBox(this), "txtTrainSpeed", tr("stored speed"), 540,
+                                    500, rowFont, Qt::AlignCenter);
+        txtTrainPosition[row] = rowBox(new TextBox(this), "txtTrainPosition", tr("head cell"), 1020,
+                                       500, rowFont, Qt::AlignCenter);
+        txtTrainColor[row] = rowBox(new TextBox(this), "txtTrainColor", tr("colour number"), 1500,
+                                    320, rowFont, Qt::AlignCenter);
+        txtTrainLength[row] = rowBox(new TextBox(this), "txtTrainLength", tr("length"), 1800, 600,
+                                     rowFont, Qt::AlignCenter);
+        txtWorm[row] = rowBox(new LongTextBox(this), "txtWorm", tr("cells"), 2390, 4000, wormFont,
+                              Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     const QRect countLabelPlace = twipsRect(420, 1800, 915, 255);
@@ -113,9 +112,9 @@ OverviewWindow::OverviewWindow(const TrainModel& model, StoredPlace place)
     newLabel(this, "Label1", countCaption, countLabelPlace,
              fittingFont(font(), countCaption, countLabelPlace.width()),
              Qt::AlignRight | Qt::AlignTop);
-    txtTrainCount =
-        newTextBox(this, QStringLiteral("txtTrainCount"), twipsRect(1440, 1740, 495, 375),
-                   designFont(QStringLiteral("Tahoma"), 9, true), Qt::AlignCenter);
+    txtTrainCount = placedBox(new TextBox(this), QStringLiteral("txtTrainCount"),
+                              twipsRect(1440, 1740, 495, 375),
+                              designFont(QStringLiteral("Tahoma"), 9, true), Qt::AlignCenter);
     txtTrainCount->setAccessibleName(tr("Number of trains"));
 
     cmdClose = new QPushButton(tr("Close"), this);
@@ -124,8 +123,9 @@ OverviewWindow::OverviewWindow(const TrainModel& model, StoredPlace place)
     cmdClose->setToolTip(tr("Hide this window; it keeps following the trains"));
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
 
-    txtKeyDown = newTextBox(this, QStringLiteral("txtKeyDown"), twipsRect(4200, 1740, 1095, 435),
-                            font(), Qt::AlignLeft | Qt::AlignVCenter);
+    txtKeyDown =
+        placedBox(new TextBox(this), QStringLiteral("txtKeyDown"), twipsRect(4200, 1740, 1095, 435),
+                  font(), Qt::AlignLeft | Qt::AlignVCenter);
     txtKeyDown->setAccessibleName(tr("Held key code"));
 
     std::vector<QWidget*> tabOrder = {txtTrainCount};
@@ -152,15 +152,19 @@ OverviewWindow::OverviewWindow(const TrainModel& model, StoredPlace place)
 
 void OverviewWindow::refresh() {
     const SharedState& state = m_model.state();
-    showText(*txtKeyDown, state.KeyDownCode);
-    showText(*txtTrainCount, state.TrainCount);
+    showNumber(*txtKeyDown, state.KeyDownCode);
+    showNumber(*txtTrainCount, state.TrainCount);
     for (int i = 0; i < kTrainSlots; ++i) {
         const auto row = static_cast<std::size_t>(i);
         const TrainRecord& train = trainAt(state, i);
-        showText(*txtTrainSpeed[row], train.Speed);
-        showText(*txtTrainPosition[row], train.HeadPos);
-        showText(*txtTrainColor[row], train.ColorIndex);
-        showText(*txtTrainLength[row], train.Length);
-        showText(*txtWorm[row], QString::fromStdString(BodyList(state, i)));
+        showNumber(*txtTrainSpeed[row], train.Speed);
+        showNumber(*txtTrainPosition[row], train.HeadPos);
+        showNumber(*txtTrainColor[row], train.ColorIndex);
+        showNumber(*txtTrainLength[row], train.Length);
+        // A long body list keeps its head in view.
+        const QString body = QString::fromStdString(BodyList(state, i));
+        if (txtWorm[row]->wholeText() != body) {
+            txtWorm[row]->setWholeText(body);
+        }
     }
 }

@@ -10,6 +10,7 @@
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class LongTextBox;
 class TextBox;
 class TrainModel;
 
@@ -37,7 +38,7 @@ private:
     std::array<TextBox*, kTrainSlots> txtTrainPosition{};
     std::array<TextBox*, kTrainSlots> txtTrainColor{};
     std::array<TextBox*, kTrainSlots> txtTrainLength{};
-    std::array<TextBox*, kTrainSlots> txtWorm{};
+    std::array<LongTextBox*, kTrainSlots> txtWorm{};
     TextBox* txtTrainCount;
     TextBox* txtKeyDown;
     QPushButton* cmdClose;

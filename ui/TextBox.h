@@ -6,7 +6,7 @@
 
 // A one-line box that shows what the program writes into it; the user cannot edit it. It
 // reports mouse presses, with the shift state of the press, and clicks.
-class TextBox final : public QLineEdit {
+class TextBox : public QLineEdit {
     Q_OBJECT
 
 public:
