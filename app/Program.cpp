@@ -56,9 +56,10 @@ Program::Program()
     m_keyPreview.addWindow(m_trackMap);
     m_keyPreview.addWindow(m_trainControl);
     connect(&m_driver, &TrainDriver::stepped, &m_trackMap.trackView(), &TrackView::scheduleFrame);
-    connect(&m_trackMap, &TrackMapWindow::quitRequested, this, &Program::quit);
+    connect(&m_trackMap, &TrackMapWindow::quitRequested, this, &Program::SaveSettingsAndQuit);
     connect(&m_trackMap, &TrackMapWindow::overviewRequested, this, &Program::showOverview);
-    connect(&m_trainControl, &TrainControlWindow::quitRequested, this, &Program::quit);
+    connect(&m_trainControl, &TrainControlWindow::quitRequested, this,
+            &Program::SaveSettingsAndQuit);
     connect(&m_lostWindows, &LostWindowWatch::windowLost, this, &Program::forgetLostWindow);
 }
 
@@ -126,7 +127,7 @@ std::optional<QString> Program::saveSettings() {
     return std::nullopt;
 }
 
-void Program::quit() {
+void Program::SaveSettingsAndQuit() {
     const auto failure = saveSettings();
     if (failure) {
         std::fprintf(stderr, "varnok: %s\n", failure->toLocal8Bit().constData());

@@ -52,7 +52,7 @@ public:
     std::optional<QString> saveSettings();
     // Quit: saves, and ends the program at once, with a non-zero status when the values
     // could not be written.
-    [[noreturn]] void quit();
+    [[noreturn]] void SaveSettingsAndQuit();
 
     // The window system destroyed `window` without being asked: an overview is forgotten,
     // and the next press of Overview makes it again.

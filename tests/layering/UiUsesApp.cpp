@@ -3,5 +3,5 @@
 #include "app/Program.h"
 
 void quitFromAWindow(Program& program) {
-    program.quit();
+    program.SaveSettingsAndQuit();
 }
