@@ -3,6 +3,7 @@
 #include "app/SettingsDocument.h"
 #include "sim/Palette.h"
 #include "track/TrackLayout.h"
+#include "ui/TrainControlWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,7 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             places[p++] = store.readSingle(section, QStringLiteral("Top"), keys.defaultTop);
         }
         places[p] = store.readSingle(QString::fromLatin1(kTrainControlPlace.section),
-                                     QStringLiteral("Height"), kTrainControlDefaultHeight);
+                                     QStringLiteral("Height"),
+                                     TrainControlWindow::heightForTrains(state.TrainCount));
     }
 
     requireWithin(state.TrainCount, 1, kTrainSlots, "TrainCount");
