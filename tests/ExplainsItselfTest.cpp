@@ -84,7 +84,7 @@ TEST_F(ExplainsItselfTest, TheBackgroundTipShowsOnlyWhereAPressAddsOrRemovesATra
     EXPECT_EQ(tipAt(rowBox.topLeft() + QPoint(2, 2)), background);
     // A press on a heading does nothing, and no tip shows there. A hidden tip fades out first.
     QToolTip::hideText();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !QToolTip::isVisible(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
     EXPECT_EQ(tipAt(placeOf("Label5").center()), QString());
     EXPECT_EQ(trainControl().accessibleDescription(), background);
 }
