@@ -28,7 +28,7 @@ constexpr int kRowPitch = 600;
 // whatever frame the window manager draws.
 constexpr float kFrameHeight = 360;
 constexpr int kThrottlePageStep = 10;
-// The outer Height of one row.
+// The outer Height that shows the headings and the row of one train.
 constexpr float kOneTrainHeight = 1360;
 
 constexpr std::array<Heading, 4> kHeadings = {{
