@@ -48,14 +48,14 @@ StoredPlace trainControlPlace(SettingsStore& store, std::int32_t trainCount) {
 
 } // namespace
 
-Program::Program()
-    : m_model(startingState(m_store)), m_driver(m_model, m_cells), m_keyPreview(m_model),
+Program::Program(const Clock& clock)
+    : m_model(startingState(m_store)), m_driver(m_model, m_cells, clock), m_keyPreview(m_model),
       m_trackMap(m_model, m_cells, storedPlace(kTrackMapPlace, readPlace(m_store, kTrackMapPlace))),
       m_trainControl(m_model, trainControlPlace(m_store, m_model.state().TrainCount)),
       m_overviewPlace(readPlace(m_store, kOverviewPlace)) {
     m_keyPreview.addWindow(m_trackMap);
     m_keyPreview.addWindow(m_trainControl);
-    connect(&m_driver, &TrainDriver::stepped, &m_trackMap.trackView(), &TrackView::scheduleFrame);
+    connect(&m_driver, &TrainDriver::frameDue, &m_trackMap.trackView(), &TrackView::showFrame);
     connect(&m_trackMap, &TrackMapWindow::quitRequested, this, &Program::SaveSettingsAndQuit);
     connect(&m_trackMap, &TrackMapWindow::overviewRequested, this, &Program::showOverview);
     connect(&m_trainControl, &TrainControlWindow::quitRequested, this,
@@ -107,6 +107,7 @@ void Program::forgetLostWindow(QWidget* window) {
 }
 
 std::optional<QString> Program::saveSettings() {
+    m_model.catchUp();
     // An overview that was never opened is made here, hidden, so its stored or default place
     // is written back as it would have opened.
     const OverviewWindow& overview = madeOverview();

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class Clock;
 class OverviewWindow;
 class QWidget;
 
@@ -33,8 +34,8 @@ class Program final : public QObject {
 
 public:
     // Reads the settings, warning of what it cannot use, removes what killed saves left
-    // beside the file, and builds everything. Nothing shows yet.
-    Program();
+    // beside the file, and builds everything, to run on `clock`. Nothing shows yet.
+    explicit Program(const Clock& clock);
     ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

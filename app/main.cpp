@@ -3,6 +3,7 @@
 #include "app/ProgramSetup.h"
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
+#include "base/Clock.h"
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
@@ -44,7 +45,8 @@ int main(int argc, char* argv[]) {
                      instance.lockFile().toLocal8Bit().constData());
         return EXIT_FAILURE;
     }
-    Program program;
+    const SteadyClock clock;
+    Program program(clock);
     QObject::connect(&instance, &SingleInstance::showRequested, &program,
                      &Program::showWindowsInFront);
     program.show();

@@ -12,7 +12,6 @@
 #include <QTimer>
 
 #include <charconv>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,9 +37,7 @@ Found& found(Found* pointer, const char* name) {
 } // namespace
 
 std::int64_t steadyNanoseconds() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return SteadyClock().now();
 }
 
 ProcessUsage processUsage() {
@@ -81,11 +78,16 @@ BenchProgram::BenchProgram(const QByteArray& settings) {
     }
     file.close();
     qputenv("XDG_CONFIG_HOME", m_folder.path().toLocal8Bit());
-    m_program = std::make_unique<Program>();
+    m_program = std::make_unique<Program>(m_clock);
     m_program->show();
 }
 
 BenchProgram::~BenchProgram() = default;
+
+std::int64_t BenchProgram::catchUp() {
+    m_program->model().catchUp();
+    return m_program->driver().time();
+}
 
 void BenchProgram::openOverview() {
     found(m_program->trackMap().findChild<QPushButton*>(QStringLiteral("cmdOverview")),
@@ -101,11 +103,12 @@ void BenchProgram::setThrottles(int trains, int value) {
 }
 
 StepCounter::StepCounter(BenchProgram& program, int train) {
-    connect(&program.program().driver(), &TrainDriver::stepped, this, [this, train](int index) {
+    const TrainDriver& driver = program.program().driver();
+    connect(&driver, &TrainDriver::stepped, this, [this, train, &driver](int index) {
         if (index != train) {
             return;
         }
-        lastStepAt = steadyNanoseconds();
+        lastStepAt = driver.time();
         if (steps++ == 0) {
             firstStepAt = lastStepAt;
         }

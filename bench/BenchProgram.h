@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Clock.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QTemporaryDir>
@@ -37,6 +39,8 @@ public:
     BenchProgram& operator=(const BenchProgram&) = delete;
 
     Program& program() { return *m_program; }
+    // Brings the trains up to now, as any reader of them does first, and gives that time.
+    std::int64_t catchUp();
     // Opens the overview as its button does.
     void openOverview();
     // Moves the first `trains` throttles to `value`, as the user would.
@@ -44,10 +48,11 @@ public:
 
 private:
     QTemporaryDir m_folder;
+    SteadyClock m_clock;
     std::unique_ptr<Program> m_program;
 };
 
-// The steps one train takes, and when it took its first and last.
+// The steps one train takes, and when its first and last fell due.
 class StepCounter final : public QObject {
 public:
     StepCounter(BenchProgram& program, int train);

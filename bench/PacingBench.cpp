@@ -37,11 +37,11 @@ void printProgramFigures(const ProgramFigures& figures) {
 
 // Runs the program for `seconds` from now and measures it, the trains' throttles having just
 // been set.
-ProgramFigures measureFor(int seconds, const PaintCounter& painted, std::int64_t startedAt,
-                          double cpuAtStart) {
+ProgramFigures measureFor(BenchProgram& program, int seconds, const PaintCounter& painted,
+                          std::int64_t startedAt, double cpuAtStart) {
     const std::int64_t paintsAtStart = painted.paints;
     runEventLoopFor(seconds * 1000);
-    const std::int64_t endedAt = steadyNanoseconds();
+    const std::int64_t endedAt = program.catchUp();
     const ProcessUsage usage = processUsage();
     ProgramFigures figures;
     figures.wallSeconds = static_cast<double>(endedAt - startedAt) / 1e9;
@@ -67,7 +67,7 @@ int runPacing(int throttle, int seconds, int length) {
     const std::int64_t startedAt = steadyNanoseconds();
     program.setThrottles(kTrainSlots, throttle);
     // The steps done are counted up to the same instant as the wall time.
-    const ProgramFigures figures = measureFor(seconds, painted, startedAt, cpuAtStart);
+    const ProgramFigures figures = measureFor(program, seconds, painted, startedAt, cpuAtStart);
     const std::int32_t interval = SpeedToInterval(throttle);
 
     std::printf("pacing: 3 trains of length %d at throttle %d (a step every %d ms), the "
@@ -94,7 +94,7 @@ int runIdle(int seconds) {
 
     const double cpuAtStart = processUsage().cpuSeconds;
     const std::int64_t startedAt = steadyNanoseconds();
-    const ProgramFigures figures = measureFor(seconds, painted, startedAt, cpuAtStart);
+    const ProgramFigures figures = measureFor(program, seconds, painted, startedAt, cpuAtStart);
     std::printf("idle: 3 trains at throttle 0, the overview open, %d s\n", seconds);
     printProgramFigures(figures);
     return 0;

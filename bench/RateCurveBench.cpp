@@ -33,6 +33,7 @@ RatePoint measure(BenchProgram& program, int throttle, int secondsPerPoint, Step
     program.setThrottles(1, throttle);
     const int milliseconds = std::max(secondsPerPoint * 1000, point.interval * 5 / 2);
     runEventLoopFor(milliseconds);
+    program.catchUp();
     point.stepsDone = counter.steps;
     if (point.interval > 0) {
         point.askedPerSecond = 1000.0 / point.interval;

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <optional>
 
-// What the track map's poll of the held key does to the shared state, apart from the windows.
-// The poll looks at KeyDownCode every 100 ms, so a held key acts once a poll.
+// What the poll of the held key does to the shared state, apart from the windows. The poll
+// looks at KeyDownCode every kKeyPollInterval, so a held key acts once a poll.
+
+inline constexpr std::int32_t kKeyPollInterval = 100; // ms
 
 // Ctrl: the next of the trains in use becomes the controlled train, after the last the
 // first. Returns that train's colour, which the controlled-train marker takes.

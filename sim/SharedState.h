@@ -33,6 +33,8 @@ struct TrainRecord {
     // it gives, 0 while the train stands. Every train stands until its throttle first moves.
     std::int32_t Throttle = kThrottleStart;
     std::int32_t Interval = 0;
+
+    bool operator==(const TrainRecord&) const = default;
 };
 
 // Everything the trains, the windows and the settings share. All zero, but for the throttles,

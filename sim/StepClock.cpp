@@ -1,12 +1,8 @@
 #include "sim/StepClock.h"
 
+#include "base/Clock.h"
+
 #include <algorithm>
-
-namespace {
-
-constexpr std::int64_t kNanosecondsPerMillisecond = 1'000'000;
-
-} // namespace
 
 std::int64_t StepClock::length() const {
     return m_interval * kNanosecondsPerMillisecond;
@@ -41,10 +37,4 @@ void StepClock::dropBacklog(std::int64_t now) {
 void StepClock::takeStep() {
     m_lastStep = m_nextStep;
     m_nextStep += length();
-}
-
-std::int32_t StepClock::millisecondsToNextStep(std::int64_t now) const {
-    const std::int64_t remaining = std::max<std::int64_t>(m_nextStep - now, 0);
-    return static_cast<std::int32_t>((remaining + kNanosecondsPerMillisecond - 1) /
-                                     kNanosecondsPerMillisecond);
 }

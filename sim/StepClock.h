@@ -31,10 +31,6 @@ public:
     // Counts the step due next as done.
     void takeStep();
 
-    // Whole milliseconds from `now` until the next step falls due, rounded up; 0 when it is
-    // due already.
-    std::int32_t millisecondsToNextStep(std::int64_t now) const;
-
 private:
     std::int64_t length() const;
 

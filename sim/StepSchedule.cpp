@@ -27,14 +27,11 @@ void StepSchedule::takeStep(int train) {
     m_clocks[trainSlot(train)].takeStep();
 }
 
-std::optional<std::int32_t> StepSchedule::millisecondsToNextStep(std::int64_t now) const {
-    std::optional<std::int32_t> soonest;
+std::optional<std::int64_t> StepSchedule::nextStepAt() const {
+    std::optional<std::int64_t> soonest;
     for (const StepClock& clock : m_clocks) {
-        if (clock.running()) {
-            const std::int32_t wait = clock.millisecondsToNextStep(now);
-            if (!soonest || wait < *soonest) {
-                soonest = wait;
-            }
+        if (clock.running() && (!soonest || clock.nextStepAt() < *soonest)) {
+            soonest = clock.nextStepAt();
         }
     }
     return soonest;

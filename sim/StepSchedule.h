@@ -24,9 +24,8 @@ public:
     // Counts that train's due step as done.
     void takeStep(int train);
 
-    // Whole milliseconds from `now` until the next step of any train falls due, rounded up;
-    // nothing when no train runs.
-    std::optional<std::int32_t> millisecondsToNextStep(std::int64_t now) const;
+    // When the next step of any train falls due; nothing when no train runs.
+    std::optional<std::int64_t> nextStepAt() const;
 
     const StepClock& clock(int train) const;
 

@@ -1,3 +1,5 @@
+#include "sim/KeyPoll.h"
+
 #include "StartedProgram.h"
 #include "sim/TrainControls.h"
 #include "ui/DesignUnits.h"
@@ -25,11 +27,8 @@ protected:
     void press(Qt::Key key) { QTest::keyPress(&trackMap(), key); }
     void release(Qt::Key key) { QTest::keyRelease(&trackMap(), key); }
 
-    void poll(int times = 1) {
-        for (int tick = 0; tick < times; ++tick) {
-            trackMap().pollHeldKey();
-        }
-    }
+    // Lets `times` polls of the held key fall due.
+    void poll(int times = 1) { passTime(std::int64_t(kKeyPollInterval) * times); }
 
     QColor markerColor() {
         auto& marker = control<QWidget>(trackMap(), QStringLiteral("shapeTrainControlled"));
@@ -184,17 +183,18 @@ TEST_F(KeyPollTest, AKeyPressedAndReleasedBetweenTwoPollsHasNoEffect) {
 }
 
 TEST_F(KeyPollTest, HoldingUpStartsTrainZeroThroughTheRealPoll) {
-    const auto& poller = control<QTimer>(trackMap(), QStringLiteral("timerControlChange"));
-    EXPECT_TRUE(poller.isActive());
-    EXPECT_EQ(poller.interval(), 100);
-
     press(Qt::Key_Up);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return throttle(0).value() >= 11; }, 3000));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return train(0).Body[0] != 0; }, 3000));
+    // The first poll falls due a tenth of a second after the start.
+    passTime(99);
+    EXPECT_EQ(throttle(0).value(), 1);
+    passTime(1);
+    EXPECT_EQ(throttle(0).value(), 6);
+    passTime(900);
+    EXPECT_EQ(throttle(0).value(), 51);
+    EXPECT_NE(train(0).Body[0], 0);
     release(Qt::Key_Up);
-    const int reached = throttle(0).value();
-    QTest::qWait(250);
-    EXPECT_EQ(throttle(0).value(), reached);
+    passTime(250);
+    EXPECT_EQ(throttle(0).value(), 51);
     EXPECT_EQ(train(1).Body[0], 0);
 }
 

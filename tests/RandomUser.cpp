@@ -241,7 +241,7 @@ QString RandomUser::tick() {
         return QStringLiteral("no step of stopped train %1").arg(i);
     }
     case 1:
-        m_program.trackMap().pollHeldKey();
+        m_program.model().pollHeldKey();
         count(QStringLiteral("tick: key poll"));
         return QStringLiteral("key poll");
     case 2:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PassingTime.h"
 #include "ScratchSettings.h"
 #include "app/Program.h"
 #include "sim/SharedState.h"
@@ -26,7 +27,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 // The program as a start leaves it, on a settings store of its own, with its start-up
-// warnings kept. Each test has a program of its own, as each start of the program has.
+// warnings kept, on a clock that stands still until the test lets time pass. Each test has a
+// program of its own, as each start of the program has.
 class StartedProgram : public testing::Test {
 protected:
     StartedProgram() { startQuietly(); }
@@ -42,6 +44,12 @@ protected:
     void restart() {
         m_program.reset();
         startQuietly();
+    }
+
+    // Lets `milliseconds` pass on the program's clock, its trains and key poll running as the
+    // event loop would run them.
+    void passTime(std::int64_t milliseconds) {
+        ::passTime(m_clock, program().driver(), ms(milliseconds));
     }
 
     void clickQuit() {
@@ -93,10 +101,11 @@ protected:
 private:
     void startQuietly() {
         testing::internal::CaptureStderr();
-        m_program = std::make_unique<Program>();
+        m_program = std::make_unique<Program>(m_clock);
         m_program->show();
         startUpWarnings = testing::internal::GetCapturedStderr();
     }
 
+    HandSetClock m_clock;
     std::unique_ptr<Program> m_program;
 };

@@ -1,9 +1,11 @@
 #include "sim/StepClock.h"
 
 #include "sim/StepSchedule.h"
+#include "sim/Timeline.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -41,20 +43,20 @@ TEST(StepClock, AStandingTrainStepsOneIntervalAfterItsThrottleIsRaised) {
     EXPECT_EQ(takeStepsDue(clock, ms(5000)), 0);
     clock.setInterval(501, ms(1000));
     EXPECT_TRUE(clock.running());
-    EXPECT_EQ(clock.millisecondsToNextStep(ms(1000.5)), 501); // 500.5 ms, rounded up
+    EXPECT_EQ(clock.nextStepAt(), ms(1501));
     EXPECT_EQ(takeStepsDue(clock, ms(1500.9)), 0);
     EXPECT_EQ(takeStepsDue(clock, ms(1501)), 1);
     EXPECT_EQ(takeStepsDue(clock, ms(1501)), 0);
-    EXPECT_EQ(clock.millisecondsToNextStep(ms(1700)), 302);
+    EXPECT_EQ(clock.nextStepAt(), ms(2002));
 }
 
 TEST(StepClock, ALateTickRunsEveryStepDueAndKeepsTheSchedule) {
     StepClock clock;
     clock.setInterval(10, 0);
     EXPECT_EQ(takeStepsDue(clock, ms(35)), 3); // due at 10, 20 and 30
-    EXPECT_EQ(clock.millisecondsToNextStep(ms(35)), 5);
+    EXPECT_EQ(clock.nextStepAt(), ms(40));
     EXPECT_EQ(takeStepsDue(clock, ms(40)), 1);
-    EXPECT_EQ(clock.millisecondsToNextStep(ms(40)), 10);
+    EXPECT_EQ(clock.nextStepAt(), ms(50));
 }
 
 TEST(StepClock, AFullThrottleTrainMakesEveryStepWhateverTheTicksJitter) {
@@ -65,7 +67,7 @@ TEST(StepClock, AFullThrottleTrainMakesEveryStepWhateverTheTicksJitter) {
     std::int64_t now = 0;
     std::int64_t steps = 0;
     while (now < ms(10'000)) {
-        now += ms(clock.millisecondsToNextStep(now)) + lateness(random);
+        now = std::max(now, clock.nextStepAt()) + lateness(random);
         steps += takeStepsDue(clock, now);
     }
     EXPECT_EQ(steps, now / ms(1));
@@ -75,7 +77,7 @@ TEST(StepClock, ALongStallDropsTheBacklogBeyondOneTicksShare) {
     StepClock clock;
     clock.setInterval(1, 0);
     EXPECT_EQ(takeStepsDue(clock, ms(1000)), StepClock::kMaxStepsPerTick);
-    EXPECT_EQ(clock.millisecondsToNextStep(ms(1000)), 1);
+    EXPECT_EQ(clock.nextStepAt(), ms(1001));
     EXPECT_EQ(takeStepsDue(clock, ms(1001)), 1);
 }
 
@@ -85,7 +87,7 @@ TEST(StepClock, ANewIntervalCountsFromTheLastStep) {
     EXPECT_EQ(takeStepsDue(clock, ms(991)), 1);
     // Quicker, but not yet due: from the step at 991 ms.
     clock.setInterval(901, ms(1100));
-    EXPECT_EQ(clock.millisecondsToNextStep(ms(1100)), 792);
+    EXPECT_EQ(clock.nextStepAt(), ms(1892));
     // Quicker still, and overdue: one step at once, no backlog.
     clock.setInterval(1, ms(1100));
     EXPECT_EQ(takeStepsDue(clock, ms(1100)), 1);
@@ -101,13 +103,13 @@ TEST(StepClock, ANewIntervalCountsFromTheLastStep) {
 
 TEST(StepSchedule, StepsOfAllTrainsRunInTheOrderTheyFellDueTiesByTrainNumber) {
     StepSchedule schedule;
-    EXPECT_EQ(schedule.millisecondsToNextStep(0), std::nullopt);
+    EXPECT_EQ(schedule.nextStepAt(), std::nullopt);
     schedule.setInterval(2, 10, 0); // due at 10, 20, 30
     schedule.setInterval(0, 15, 0); // due at 15, 30
     schedule.setInterval(1, 30, 0); // due at 30
-    EXPECT_EQ(schedule.millisecondsToNextStep(ms(4.5)), 6);
+    EXPECT_EQ(schedule.nextStepAt(), ms(10));
     EXPECT_EQ(takeStepsDue(schedule, ms(35)), (std::vector<int>{2, 0, 2, 0, 1, 2}));
-    EXPECT_EQ(schedule.millisecondsToNextStep(ms(35)), 5);
+    EXPECT_EQ(schedule.nextStepAt(), ms(40));
     // A stopped train drops out; the others keep their own pace.
     schedule.setInterval(2, 0, ms(35));
     EXPECT_EQ(takeStepsDue(schedule, ms(60)), (std::vector<int>{0, 0, 1}));
@@ -125,6 +127,29 @@ TEST(StepSchedule, ALongStallKeepsOneTicksShareOfEachTrain) {
         EXPECT_EQ(trains[k], int(k % 2)) << k;
     }
     EXPECT_EQ(takeStepsDue(schedule, ms(1001)), (std::vector<int>{0, 1}));
+}
+
+// Polls and steps due together: the poll first, so that a throttle it moves holds for the
+// steps; then the trains by number.
+TEST(Timeline, PollsEveryTenthOfASecondAndGoesFirstAtATie) {
+    Timeline timeline(0);
+    timeline.setInterval(1, 50, 0);
+    timeline.setInterval(0, 100, 0);
+    std::vector<TimelineEvent> events;
+    while (const auto event = timeline.nextDue(ms(200))) {
+        timeline.take(*event);
+        events.push_back(*event);
+    }
+    using Kind = TimelineEvent::Kind;
+    EXPECT_EQ(events, (std::vector<TimelineEvent>{{Kind::Step, 1, ms(50)},
+                                                  {Kind::KeyPoll, 0, ms(100)},
+                                                  {Kind::Step, 0, ms(100)},
+                                                  {Kind::Step, 1, ms(100)},
+                                                  {Kind::Step, 1, ms(150)},
+                                                  {Kind::KeyPoll, 0, ms(200)},
+                                                  {Kind::Step, 0, ms(200)},
+                                                  {Kind::Step, 1, ms(200)}}));
+    EXPECT_EQ(timeline.nextDueAt(), ms(250));
 }
 
 } // namespace

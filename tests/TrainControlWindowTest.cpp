@@ -114,14 +114,15 @@ TEST_F(TrainControlWindowTest, AThrottleArrowStepsByOneAndAClickInItsTrackByTen)
 TEST_F(TrainControlWindowTest, ATickedTimerMovesItsTrainOnTheTrackMap) {
     throttle(2).setValue(100);
     // Train 2 leaves node 503 on its first step.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return train(2).Body[1] != 0; }, 2000));
+    passTime(2);
+    EXPECT_NE(train(2).Body[1], 0);
     const CellIndex head = train(2).Body[0];
     const auto slot = *cellSlot(head);
     EXPECT_EQ(program().cells().colorAt(slot), state().Palette[5]);
     // Back to 0, the train stops where it stands, its body still painted.
     throttle(2).setValue(0);
     const TrainRecord stopped = train(2);
-    QTest::qWait(30);
+    passTime(30);
     EXPECT_EQ(train(2).HeadPos, stopped.HeadPos);
     EXPECT_EQ(program().cells().colorAt(*cellSlot(stopped.Body[0])), state().Palette[5]);
     EXPECT_EQ(train(0).Body[0], 0);

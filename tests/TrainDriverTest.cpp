@@ -1,10 +1,10 @@
 #include "ui/TrainDriver.h"
 
 #include "PaintedState.h"
+#include "PassingTime.h"
+#include "sim/TrainControls.h"
 #include "track/TrackCells.h"
 #include "ui/TrainModel.h"
-
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -29,27 +29,31 @@ protected:
     TrainDriverTest() {
         QObject::connect(&driver, &TrainDriver::stepped,
                          [this](int train) { stepped.push_back(train); });
+        QObject::connect(&driver, &TrainDriver::frameDue,
+                         [this] { frames.push_back(clock.now()); });
     }
 
+    HandSetClock clock;
     TrainModel model{threeTrains()};
     TrackCells cells;
-    TrainDriver driver{model, cells};
+    TrainDriver driver{model, cells, clock};
     std::vector<int> stepped;
+    std::vector<std::int64_t> frames;
 };
 
 TEST_F(TrainDriverTest, TrainsAtOnePaceStepInTurnsInAFixedOrder) {
     model.setThrottle(2, 100);
     model.setThrottle(0, 100);
     model.setThrottle(1, 100);
-    QTest::qWait(60);
-    ASSERT_GE(stepped.size(), 3u * 30);
-    // Each millisecond every train once, in the order their throttles moved.
+    passTime(clock, driver, ms(60));
+    // Each millisecond every train once; moved at one moment, they step by their numbers.
+    ASSERT_EQ(stepped.size(), 3u * 60);
     for (std::size_t k = 0; k < stepped.size(); ++k) {
-        EXPECT_EQ(stepped[k], (std::vector<int>{2, 0, 1})[k % 3]) << k;
+        EXPECT_EQ(stepped[k], int(k % 3)) << k;
     }
-    // The model's trains moved: each left its node.
+    // The model's trains moved: each has a body on the track.
     for (int i = 0; i < kTrainSlots; ++i) {
-        EXPECT_LT(trainAt(model.state(), i).HeadPos, kFirstNode) << i;
+        EXPECT_NE(trainAt(model.state(), i).Body[0], 0) << i;
     }
 }
 
@@ -62,10 +66,30 @@ TEST_F(TrainDriverTest, AThrottleMovedByAStepTakesEffectAtOnce) {
             model.setThrottle(1, 0);
         }
     });
-    QTest::qWait(30);
+    passTime(clock, driver, ms(30));
     EXPECT_EQ(std::count(stepped.begin(), stepped.end(), 1), 0);
-    EXPECT_GE(std::count(stepped.begin(), stepped.end(), 0), 20);
+    EXPECT_EQ(std::count(stepped.begin(), stepped.end(), 0), 30);
     EXPECT_FALSE(driver.clock(1).running());
+}
+
+// A step further away than a frame from the last wake is shown at its own time; however
+// often the trains step, the driver wakes at most once a frame.
+TEST_F(TrainDriverTest, TheTrainsAreShownWhenTheirStepFallsDueOrOnceAFrame) {
+    model.setThrottle(0, 45); // a step every 551 ms
+    passTime(clock, driver, ms(1150));
+    // The second step falls due 2 ms after the poll at 1100 woke the driver.
+    EXPECT_EQ(frames, (std::vector<std::int64_t>{ms(551), ms(1100) + TrainDriver::kFrame}));
+
+    frames.clear();
+    stepped.clear();
+    model.setThrottle(0, 100);
+    passTime(clock, driver, ms(1000));
+    // Counted from its last step, the new interval makes one step due at once.
+    EXPECT_EQ(stepped.size(), 1001u);
+    ASSERT_GE(frames.size(), 61u);
+    for (std::size_t k = 1; k < frames.size(); ++k) {
+        EXPECT_EQ(frames[k] - frames[k - 1], TrainDriver::kFrame) << k;
+    }
 }
 
 } // namespace

@@ -72,7 +72,7 @@ void showNumber(QLineEdit& box, std::int32_t number) {
 
 } // namespace
 
-OverviewWindow::OverviewWindow(const TrainModel& model, StoredPlace place)
+OverviewWindow::OverviewWindow(TrainModel& model, StoredPlace place)
     : m_model(model), m_place(std::move(place)) {
     applyWindowDesign(*this, QStringLiteral("frmOverview"), tr("Overview"), kBackground);
     setFixedSize(twipsRect(0, 0, 6600, 2355).size());
@@ -151,6 +151,7 @@ OverviewWindow::OverviewWindow(const TrainModel& model, StoredPlace place)
 }
 
 void OverviewWindow::refresh() {
+    m_model.catchUp();
     const SharedState& state = m_model.state();
     showNumber(*txtKeyDown, state.KeyDownCode);
     showNumber(*txtTrainCount, state.TrainCount);

@@ -15,14 +15,14 @@ class TextBox;
 class TrainModel;
 
 // The live view of every train, the number of trains and the held key. Every 100 ms for as
-// long as it exists, shown or hidden, it rewrites each field from the model. Close only hides
-// it.
+// long as it exists, shown or hidden, it brings the model up to now and rewrites each field
+// from it. Close only hides it.
 class OverviewWindow final : public QWidget {
     Q_OBJECT
 
 public:
     // Creates the window at `place`, its fields showing `model`; it stays hidden.
-    OverviewWindow(const TrainModel& model, StoredPlace place);
+    OverviewWindow(TrainModel& model, StoredPlace place);
 
     // The window's Left and Top in twips, to keep at Quit.
     float leftTwips() const { return m_place.left(*this); }
@@ -32,7 +32,7 @@ public:
     void refresh();
 
 private:
-    const TrainModel& m_model;
+    TrainModel& m_model;
 
     std::array<TextBox*, kTrainSlots> txtTrainSpeed{};
     std::array<TextBox*, kTrainSlots> txtTrainPosition{};

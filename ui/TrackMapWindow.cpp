@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <utility>
 
@@ -19,7 +18,6 @@ namespace {
 constexpr Color kBackground = 0xFFC0C0;   // red 192, green 192, blue 255
 constexpr Color kMarkerBorder = 0xFE007F; // red 127, green 0, blue 254
 constexpr int kHelpMargin = 1;
-constexpr int kKeyPollInterval = 100; // ms
 
 // Seven lines, each ended by a line break, the last one too.
 constexpr const char* kHelpText = "CTRL = Select Train \n"
@@ -33,11 +31,9 @@ constexpr const char* kHelpText = "CTRL = Select Train \n"
 } // namespace
 
 TrackMapWindow::TrackMapWindow(TrainModel& model, const TrackCells& cells, StoredPlace place)
-    : m_model(model), m_trackView(new TrackView(cells, this)),
-      cmdQuit(new QPushButton(tr("Quit"), this)),
+    : m_trackView(new TrackView(cells, this)), cmdQuit(new QPushButton(tr("Quit"), this)),
       cmdOverview(new QPushButton(tr("Overview"), this)), Text1(new QTextEdit(this)),
-      shapeTrainControlled(new ShapeBox(kWhite, kMarkerBorder, this)),
-      timerControlChange(new QTimer(this)), m_place(std::move(place)) {
+      shapeTrainControlled(new ShapeBox(kWhite, kMarkerBorder, this)), m_place(std::move(place)) {
     applyWindowDesign(*this, QStringLiteral("frmTrackMap"), tr("Track Map"), kBackground);
     setFixedSize(twipsRect(0, 0, 9150, 5865).size());
 
@@ -87,18 +83,10 @@ TrackMapWindow::TrackMapWindow(TrainModel& model, const TrackCells& cells, Store
 
     connect(cmdQuit, &QPushButton::clicked, this, &TrackMapWindow::quitRequested);
     connect(cmdOverview, &QPushButton::clicked, this, &TrackMapWindow::overviewRequested);
-
-    timerControlChange->setObjectName(QStringLiteral("timerControlChange"));
-    connect(timerControlChange, &QTimer::timeout, this, &TrackMapWindow::pollHeldKey);
-    timerControlChange->start(kKeyPollInterval);
+    // The marker keeps the colour the train had when it was selected.
+    connect(&model, &TrainModel::trainSelected, shapeTrainControlled, &ShapeBox::setFillColor);
 
     m_place.moveWindow(*this);
-}
-
-void TrackMapWindow::pollHeldKey() {
-    if (const auto color = m_model.pollHeldKey().selectedColor) {
-        shapeTrainControlled->setFillColor(*color);
-    }
 }
 
 // Closing the main window ends the program the way Quit does.

@@ -7,13 +7,12 @@
 
 class QPushButton;
 class QTextEdit;
-class QTimer;
 class ShapeBox;
 class TrackView;
 class TrainModel;
 
 // The main window: the track, the controlled-train marker, the key help, Quit and Overview.
-// Its timer polls the held key every 100 ms.
+// The marker takes the colour of each train that Ctrl selects.
 class TrackMapWindow final : public QWidget {
     Q_OBJECT
 
@@ -27,9 +26,6 @@ public:
     float leftTwips() const { return m_place.left(*this); }
     float topTwips() const { return m_place.top(*this); }
 
-    // One tick of the key poll; a train selected with Ctrl shows in the marker.
-    void pollHeldKey();
-
 signals:
     // Quit, or a close from the window system: the user wants the program to end.
     void quitRequested();
@@ -39,12 +35,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TrainModel& m_model;
     TrackView* m_trackView;
     QPushButton* cmdQuit;
     QPushButton* cmdOverview;
     QTextEdit* Text1;
     ShapeBox* shapeTrainControlled;
-    QTimer* timerControlChange;
     StoredPlace m_place;
 };

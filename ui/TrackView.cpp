@@ -8,10 +8,6 @@
 
 namespace {
 
-// About one display frame: however often the trains step, the track repaints at most this
-// often.
-constexpr int kFrameMilliseconds = 16;
-
 const QColor kCellOutline(64, 64, 64);
 const QColor kBridgeLine(Qt::black);
 
@@ -23,23 +19,13 @@ TrackView::TrackView(const TrackCells& cells, QWidget* parent)
         const TrackCell& cell = TrackSeg[slot];
         m_boxes[slot] = twipsRect(cell.left, cell.top, cell.width, cell.height);
     }
-    m_frameTimer.setSingleShot(true);
-    m_frameTimer.setTimerType(Qt::PreciseTimer);
-    m_frameTimer.setInterval(kFrameMilliseconds);
-    connect(&m_frameTimer, &QTimer::timeout, this, &TrackView::repaintChangedCells);
-}
-
-void TrackView::scheduleFrame() {
-    if (!m_frameTimer.isActive()) {
-        m_frameTimer.start();
-    }
 }
 
 QRect TrackView::cellBox(int slot) const {
     return m_boxes.at(static_cast<std::size_t>(slot));
 }
 
-void TrackView::repaintChangedCells() {
+void TrackView::showFrame() {
     QRegion changed;
     for (const int slot : m_painted.takeChangedSlots(m_cells)) {
         if (TrackSeg[static_cast<std::size_t>(slot)].shown) {

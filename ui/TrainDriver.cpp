@@ -1,55 +1,88 @@
 #include "ui/TrainDriver.h"
 
+#include "base/Clock.h"
 #include "ui/TrainModel.h"
 
-#include <QElapsedTimer>
+#include <algorithm>
+#include <utility>
 
-namespace {
-
-std::int64_t steadyNow() {
-    static const QElapsedTimer start = [] {
-        QElapsedTimer timer;
-        timer.start();
-        return timer;
-    }();
-    return start.nsecsElapsed();
-}
-
-} // namespace
-
-TrainDriver::TrainDriver(TrainModel& model, CellDisplay& cells, QObject* parent)
-    : QObject(parent), m_model(model), m_cells(cells) {
+TrainDriver::TrainDriver(TrainModel& model, CellDisplay& cells, const Clock& clock, QObject* parent)
+    : QObject(parent), m_model(model), m_cells(cells), m_clock(clock), m_timeline(clock.now()),
+      m_time(clock.now()), m_lastWake(m_time) {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &TrainDriver::wake);
+    connect(&m_model, &TrainModel::catchUpRequested, this, &TrainDriver::catchUp);
     connect(&m_model, &TrainModel::throttleChanged, this, &TrainDriver::followThrottle);
+    armForNextWake();
 }
 
+// A throttle moved by a step's or a poll's listener counts from that event's due time; one
+// moved from outside counts from now, the driver having just caught up.
 void TrainDriver::followThrottle(int index) {
-    m_schedule.setInterval(index, trainAt(m_model.state(), index).Interval, steadyNow());
-    armForNextStep();
+    m_timeline.setInterval(index, trainAt(m_model.state(), index).Interval, m_time);
+    if (!m_catchingUp) {
+        armForNextWake();
+    }
+}
+
+void TrainDriver::catchUp() {
+    // A change made by a listener of a step or a poll applies at that event's time, within
+    // the catch-up that runs it.
+    if (!m_catchingUp) {
+        takeEventsDue();
+        armForNextWake();
+    }
+}
+
+void TrainDriver::takeEventsDue() {
+    m_catchingUp = true;
+    const std::int64_t now = m_clock.now();
+    m_timeline.dropBacklogs(now);
+    // A step may move a throttle: the timeline is asked afresh after each event.
+    while (const auto event = m_timeline.nextDue(now)) {
+        m_time = event->at;
+        m_timeline.take(*event);
+        run(*event);
+    }
+    m_time = now;
+    m_catchingUp = false;
+}
+
+void TrainDriver::run(const TimelineEvent& event) {
+    switch (event.kind) {
+    case TimelineEvent::Kind::KeyPoll:
+        m_model.pollHeldKey();
+        break;
+    case TimelineEvent::Kind::Step:
+        takeStep(event.train);
+        break;
+    }
 }
 
 void TrainDriver::wake() {
-    const std::int64_t now = steadyNow();
-    m_schedule.dropBacklogs(now);
-    // A step's listener may move a throttle; the schedule is asked afresh after each step.
-    while (const auto train = m_schedule.nextTrainDue(now)) {
-        m_schedule.takeStep(*train);
-        takeStep(*train);
+    takeEventsDue();
+    m_lastWake = m_time;
+    if (std::exchange(m_moved, false)) {
+        emit frameDue();
     }
-    armForNextStep();
+    armForNextWake();
 }
 
 void TrainDriver::takeStep(int index) {
     m_model.moveTrain(index, m_cells);
+    m_moved = true;
     emit stepped(index);
 }
 
-void TrainDriver::armForNextStep() {
-    if (const auto wait = m_schedule.millisecondsToNextStep(steadyNow())) {
-        m_timer.start(*wait);
-    } else {
-        m_timer.stop();
-    }
+std::int64_t TrainDriver::nextWakeAt() const {
+    // Trains moved by a catch-up that an input asked for are shown at the next frame.
+    const std::int64_t due = m_moved ? m_time : m_timeline.nextDueAt();
+    return std::max(due, m_lastWake + kFrame);
+}
+
+void TrainDriver::armForNextWake() {
+    const std::int64_t wait = std::max<std::int64_t>(nextWakeAt() - m_clock.now(), 0);
+    // In whole milliseconds, rounded up: a wake never comes before its time.
+    m_timer.start(int((wait + kNanosecondsPerMillisecond - 1) / kNanosecondsPerMillisecond));
 }

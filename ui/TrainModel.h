@@ -10,6 +10,10 @@ class CellDisplay;
 // The program's state, and the one way to change it: every change, whether it comes from a
 // window, from the keys or from the train driver, goes through a call here, which applies the
 // rule of the trains' code and reports what changed. Windows show what it reports.
+//
+// The trains move with time. Before a change from outside (a key, a throttle, a press or a
+// click) applies, and before a reader looks (catchUp), the model asks whoever paces the trains
+// to bring them up to now, so that the change applies at its own time.
 class TrainModel final : public QObject {
     Q_OBJECT
 
@@ -18,24 +22,30 @@ public:
     explicit TrainModel(const SharedState& state, QObject* parent = nullptr);
 
     const SharedState& state() const { return m_state; }
+    // Brings the trains up to now, for a reader about to look at them.
+    void catchUp();
 
     // Moves train `index`'s throttle, from the throttle's scroll bar or from the program.
     void setThrottle(int index, int value);
     // The key the user holds, kNoKey when none.
     void setHeldKey(KeyCode code);
-    // One poll of the held key (see PollHeldKey).
-    KeyPollOutcome pollHeldKey();
+    // One poll of the held key (see PollHeldKey), as it falls due.
+    void pollHeldKey();
     // A click on train `index`'s colour.
     void selectNextColor(int index);
     // A press on train `index`'s length box, with the press's shift state.
     void pressLength(int index, int shiftState);
     // A press on the train control window, with the press's shift state.
     void pressTrainCount(int shiftState);
-    // One step of train `index` over `cells`.
+    // One step of train `index` over `cells`, as it falls due.
     void moveTrain(int index, CellDisplay& cells);
 
 signals:
+    // The trains are about to be read or changed from outside: bring them up to now.
+    void catchUpRequested();
     void throttleChanged(int index);
+    // Ctrl selected the next train, which has `color`.
+    void trainSelected(Color color);
     void colorChanged(int index);
     void lengthChanged(int index);
     void trainCountChanged();
