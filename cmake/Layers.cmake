@@ -24,4 +24,22 @@ function(varnok_layer name folder)
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
     target_include_directories(${name} PUBLIC ${root})
     target_link_libraries(${name} PUBLIC varnok_flags)
+    add_dependencies(${name} layer_fence)
 endfunction()
+
+# The build refuses an include that climbs out of its layer (cmake/CheckIncludes.cmake says
+# how), and checks again whenever a file changes.
+set(fenced_folders base track sim ui app tests bench fuzz)
+list(TRANSFORM fenced_folders APPEND "/*.cpp" OUTPUT_VARIABLE fenced_sources)
+list(TRANSFORM fenced_folders APPEND "/*.h" OUTPUT_VARIABLE fenced_headers)
+list(TRANSFORM fenced_sources PREPEND "${PROJECT_SOURCE_DIR}/")
+list(TRANSFORM fenced_headers PREPEND "${PROJECT_SOURCE_DIR}/")
+file(GLOB_RECURSE fenced_files CONFIGURE_DEPENDS ${fenced_sources} ${fenced_headers})
+set(layer_fence_stamp ${PROJECT_BINARY_DIR}/layer-fence.stamp)
+add_custom_command(OUTPUT ${layer_fence_stamp}
+    COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR}
+        -P ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
+    COMMAND ${CMAKE_COMMAND} -E touch ${layer_fence_stamp}
+    DEPENDS ${fenced_files} ${PROJECT_SOURCE_DIR}/cmake/CheckIncludes.cmake
+    COMMENT "Checking that every include keeps to its layer")
+add_custom_target(layer_fence DEPENDS ${layer_fence_stamp})
