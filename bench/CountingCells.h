@@ -20,6 +20,15 @@ public:
         ++writes;
     }
 
+    void SetBackColors(std::span<const CellIndex> cells, Color color) override {
+        for (const CellIndex n : cells) {
+            if (n != 0) {
+                m_colors[slot(n)] = color;
+                ++writes;
+            }
+        }
+    }
+
     std::int64_t writes = 0;
 
 private:

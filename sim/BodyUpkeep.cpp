@@ -1,14 +1,9 @@
 #include "sim/BodyUpkeep.h"
 
 #include <algorithm>
-#include <optional>
 
 void HideTheWorm(SharedState& state, CellDisplay& cells, int index) {
-    for (const CellIndex cell : bodyOf(state, index)) {
-        if (cell != 0) {
-            cells.SetBackColor(cell, state.TrackColor);
-        }
-    }
+    cells.SetBackColors(bodyOf(state, index), state.TrackColor);
 }
 
 void FeedTheWorm(SharedState& state, int index, CellIndex newHeadPos) {
@@ -20,15 +15,9 @@ void FeedTheWorm(SharedState& state, int index, CellIndex newHeadPos) {
 }
 
 void PaintTheWorm(SharedState& state, CellDisplay& cells, int index) {
-    // Looked up at the first cell painted, and only then: a train with an empty body has no
-    // colour yet.
-    std::optional<Color> color;
-    for (const CellIndex cell : bodyOf(state, index)) {
-        if (cell != 0) {
-            if (!color) {
-                color = trainColor(state, index);
-            }
-            cells.SetBackColor(cell, *color);
-        }
+    // Looked up only when a cell is painted: a train with an empty body has no colour yet.
+    const std::span<const CellIndex> body = bodyOf(state, index);
+    if (std::any_of(body.begin(), body.end(), [](CellIndex cell) { return cell != 0; })) {
+        cells.SetBackColors(body, trainColor(state, index));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 #include <set>
 #include <string>
@@ -98,5 +99,11 @@ TEST(TrackCellsDeathTest, ATagOrAColorForAnIndexWithoutACellStopsTheProgram) {
     }
     for (const CellIndex n : {114, 0, 504, -1}) {
         EXPECT_DEATH(cells.SetBackColor(n, kRed), namedIn(n));
+    }
+    // A train's whole body at once: 0 is no cell yet and is passed over; any other index
+    // without a cell stops the program.
+    for (const CellIndex n : {114, 504, -1}) {
+        const std::array<CellIndex, 3> body = {2, 0, n};
+        EXPECT_DEATH(cells.SetBackColors(body, kRed), namedIn(n));
     }
 }

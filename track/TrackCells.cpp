@@ -26,6 +26,14 @@ void TrackCells::SetBackColor(CellIndex n, Color color) {
     m_colors[slotOf(n)] = color;
 }
 
+void TrackCells::SetBackColors(std::span<const CellIndex> cells, Color color) {
+    for (const CellIndex n : cells) {
+        if (n != 0) {
+            m_colors[slotOf(n)] = color;
+        }
+    }
+}
+
 Color TrackCells::colorAt(int slot) const {
     return m_colors.at(static_cast<std::size_t>(slot));
 }

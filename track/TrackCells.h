@@ -14,6 +14,7 @@ public:
 
     std::string_view Tag(CellIndex n) const override;
     void SetBackColor(CellIndex n, Color color) override;
+    void SetBackColors(std::span<const CellIndex> cells, Color color) override;
 
     // The colour of the cell at `slot` of TrackSeg.
     Color colorAt(int slot) const;
