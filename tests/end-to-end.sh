@@ -179,10 +179,14 @@ height=$(xdotool getwindowgeometry "$train_control" | sed -n 's/.*Geometry: [0-9
 
 echo "--- Ctrl held with three trains: the marker takes each train's colour in turn"
 xdotool windowfocus --sync "$track_map"
-QT_QPA_PLATFORM=xcb "$probe" marker "$track_map" 2300 >"$work/marker" &
+QT_QPA_PLATFORM=xcb "$probe" marker "$track_map" 4000 >"$work/marker" &
 watcher=$!
 started+=("$watcher")
-sleep 0.4
+# Its first line is the marker before Ctrl: on a busy machine the watcher takes a while.
+for _ in $(seq 200); do
+    [ -s "$work/marker" ] && break
+    sleep 0.05
+done
 xdotool keydown Control_L
 sleep 1.5
 xdotool keyup Control_L
