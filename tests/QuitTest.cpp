@@ -107,7 +107,7 @@ TEST_F(QuitTest, ASettingsFolderThatCannotBeMadeIsReportedWithAFailingStatus) {
     useConfigFolder(QStringLiteral("/proc/varnok-settings"));
     restart();
     EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(1),
-                "could not save the settings to /proc/varnok-settings/Varnok/Varnok\\.conf");
+                "could not save the settings to \"/proc/varnok-settings/Varnok/Varnok\\.conf\"");
 }
 
 } // namespace

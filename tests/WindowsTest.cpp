@@ -276,12 +276,13 @@ TEST(LoneTrackMapTest, ManyColorChangesRepaintOnlyTheirCellsOnceAFrame) {
 
 TEST(StoredPlaceTest, WhereTheWindowSystemKeepsPlacesToItselfThePlacesReadAreKept) {
     // Far outside this screen, as a place saved on a larger desktop can be.
-    testing::internal::CaptureStderr();
-    StoredPlace place("frmTrackMap", {1007.5, 90000}, {1000, 1110}, false);
+    bool told = false;
+    StoredPlace place(
+        {1007.5, 90000}, {1000, 1110}, [&](PlaceTwips, PlaceTwips) { told = true; }, false);
     QWidget window;
     window.resize(200, 100);
     place.moveWindow(window);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(told);
     // What Qt reports on Wayland once the compositor has mapped a window: its frame at the
     // origin, whatever the program asked.
     window.move(-3, -30);
