@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::string_view kGlobals = "Globals";
-
 // Where each value goes, and where Quit takes it from.
 template <auto Field>
 std::int32_t& global(KeptValues& values) {
@@ -42,26 +40,34 @@ constexpr std::int32_t kLastTrain = kTrainSlots - 1;
 // a plain cell it has no run to follow. NodeColor is read and checked like the other colours,
 // but node cells keep their design yellow.
 const Setting kSettings[] = {
-    {kGlobals, "TrainControlled",
+    {kGlobalsSection, "TrainControlled",
      LongSetting{0, 0, kLastTrain, global<&SharedState::ControlledTrain>}},
-    {kGlobals, "TrackColor", LongSetting{kWhite, 0, kWhite, global<&SharedState::TrackColor>}},
-    {kGlobals, "NodeColor", LongSetting{kYellow, 0, kWhite, nullptr}},
-    {kGlobals, "TrainCount", LongSetting{1, 1, kTrainSlots, global<&SharedState::TrainCount>}, 1},
-    {kGlobals, "TrainColor0", LongSetting{3, 0, kLastColor, train<0, &Train::ColorIndex>}, 9},
-    {kGlobals, "TrainColor1", LongSetting{4, 0, kLastColor, train<1, &Train::ColorIndex>}, 10},
-    {kGlobals, "TrainColor2", LongSetting{5, 0, kLastColor, train<2, &Train::ColorIndex>}, 11},
-    {kGlobals, "TrainLength0", LongSetting{5, 0, kBodyCapacity, train<0, &Train::Length>}},
-    {kGlobals, "TrainLength1", LongSetting{5, 0, kBodyCapacity, train<1, &Train::Length>}},
-    {kGlobals, "TrainLength2", LongSetting{5, 0, kBodyCapacity, train<2, &Train::Length>}},
-    {kGlobals, "HeadPos0", LongSetting{501, kFirstNode, kLastNode, train<0, &Train::HeadPos>}},
-    {kGlobals, "HeadPos1", LongSetting{502, kFirstNode, kLastNode, train<1, &Train::HeadPos>}},
-    {kGlobals, "HeadPos2", LongSetting{503, kFirstNode, kLastNode, train<2, &Train::HeadPos>}},
-    {kGlobals, "Ctrl0", FlagSetting{true, train<0, &Train::Ctrl>}},
-    {kGlobals, "Ctrl1", FlagSetting{false, train<1, &Train::Ctrl>}},
-    {kGlobals, "Ctrl2", FlagSetting{false, train<2, &Train::Ctrl>}},
-    {kGlobals, "Speed0", LongSetting{0, kMinLong, kMaxLong, train<0, &Train::Speed>}},
-    {kGlobals, "Speed1", LongSetting{0, kMinLong, kMaxLong, train<1, &Train::Speed>}},
-    {kGlobals, "Speed2", LongSetting{0, kMinLong, kMaxLong, train<2, &Train::Speed>}},
+    {kGlobalsSection, "TrackColor",
+     LongSetting{kWhite, 0, kWhite, global<&SharedState::TrackColor>}},
+    {kGlobalsSection, "NodeColor", LongSetting{kYellow, 0, kWhite, nullptr}},
+    {kGlobalsSection, "TrainCount",
+     LongSetting{1, 1, kTrainSlots, global<&SharedState::TrainCount>}, 1},
+    {kGlobalsSection, "TrainColor0", LongSetting{3, 0, kLastColor, train<0, &Train::ColorIndex>},
+     9},
+    {kGlobalsSection, "TrainColor1", LongSetting{4, 0, kLastColor, train<1, &Train::ColorIndex>},
+     10},
+    {kGlobalsSection, "TrainColor2", LongSetting{5, 0, kLastColor, train<2, &Train::ColorIndex>},
+     11},
+    {kGlobalsSection, "TrainLength0", LongSetting{5, 0, kBodyCapacity, train<0, &Train::Length>}},
+    {kGlobalsSection, "TrainLength1", LongSetting{5, 0, kBodyCapacity, train<1, &Train::Length>}},
+    {kGlobalsSection, "TrainLength2", LongSetting{5, 0, kBodyCapacity, train<2, &Train::Length>}},
+    {kGlobalsSection, "HeadPos0",
+     LongSetting{501, kFirstNode, kLastNode, train<0, &Train::HeadPos>}},
+    {kGlobalsSection, "HeadPos1",
+     LongSetting{502, kFirstNode, kLastNode, train<1, &Train::HeadPos>}},
+    {kGlobalsSection, "HeadPos2",
+     LongSetting{503, kFirstNode, kLastNode, train<2, &Train::HeadPos>}},
+    {kGlobalsSection, "Ctrl0", FlagSetting{true, train<0, &Train::Ctrl>}},
+    {kGlobalsSection, "Ctrl1", FlagSetting{false, train<1, &Train::Ctrl>}},
+    {kGlobalsSection, "Ctrl2", FlagSetting{false, train<2, &Train::Ctrl>}},
+    {kGlobalsSection, "Speed0", LongSetting{0, kMinLong, kMaxLong, train<0, &Train::Speed>}},
+    {kGlobalsSection, "Speed1", LongSetting{0, kMinLong, kMaxLong, train<1, &Train::Speed>}},
+    {kGlobalsSection, "Speed2", LongSetting{0, kMinLong, kMaxLong, train<2, &Train::Speed>}},
     {kTrackMapSection, "Left", SingleSetting{1000, place<&KeptValues::trackMap, &Place::left>}, 4},
     {kTrackMapSection, "Top", SingleSetting{1110, place<&KeptValues::trackMap, &Place::top>}, 5},
     {kTrainControlSection, "Left",
@@ -205,10 +211,12 @@ std::span<const Setting> settingsTable() {
     return kSettings;
 }
 
-bool isVarnokKey(std::string_view section, std::string_view key) {
-    return std::any_of(std::begin(kSettings), std::end(kSettings), [&](const Setting& setting) {
-        return setting.section == section && setting.key == key;
-    });
+const Setting* settingOf(std::string_view section, std::string_view key) {
+    const auto* found =
+        std::find_if(std::begin(kSettings), std::end(kSettings), [&](const Setting& setting) {
+            return setting.section == section && setting.key == key;
+        });
+    return found == std::end(kSettings) ? nullptr : found;
 }
 
 std::vector<SettingsWarning> strayLines(const SettingsStore& store) {
@@ -224,7 +232,7 @@ std::vector<SettingsWarning> strayLines(const SettingsStore& store) {
         warnings.push_back(std::move(repeated));
     }
     for (auto& [section, key] : document.keys()) {
-        if (!isVarnokKey(section, key)) {
+        if (settingOf(section, key) == nullptr) {
             warnings.push_back(UnknownKey{std::move(section), std::move(key)});
         }
     }
@@ -245,7 +253,7 @@ std::vector<SettingsWarning> readSection(const SettingsStore& store, std::string
 
 std::vector<SettingsWarning> LoadSettings(const SettingsStore& store, SharedState& state) {
     KeptValues values;
-    auto warnings = readSection(store, kGlobals, values);
+    auto warnings = readSection(store, kGlobalsSection, values);
     state = values.state;
     state.Palette = BuildPalette();
     return warnings;

@@ -16,7 +16,8 @@
 // table alone drives start-up's reads, the windows' reads, the check for keys that are not
 // the program's, and the writes at Quit.
 
-// The sections of the windows.
+// The section of the program-wide values, and those of the windows.
+inline constexpr std::string_view kGlobalsSection = "Globals";
 inline constexpr std::string_view kTrackMapSection = "frmTrackMap";
 inline constexpr std::string_view kTrainControlSection = "frmTrainControl";
 inline constexpr std::string_view kOverviewSection = "frmOverview";
@@ -64,8 +65,8 @@ struct Setting {
 
 std::span<const Setting> settingsTable();
 
-// Whether the program reads or writes the key.
-bool isVarnokKey(std::string_view section, std::string_view key);
+// The key's row of the table, if the program reads or writes it.
+const Setting* settingOf(std::string_view section, std::string_view key);
 
 // What the file says that is no setting of the program: the file itself when it could not be
 // read, damaged lines, keys given twice, and keys that are not the program's.

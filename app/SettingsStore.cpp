@@ -32,9 +32,13 @@ std::optional<FileFault> SettingsStore::flush() {
     if (current.outcome == SettingsFileRead::Outcome::NotRead) {
         return current.whyNot;
     }
-    SettingsDocument document(current.text);
+    return replaceSettingsFile(m_path, withWritten(current.text));
+}
+
+std::string SettingsStore::withWritten(std::string_view current) const {
+    SettingsDocument document(current);
     for (const auto& [section, key, text] : m_written) {
         document.setValue(section, key, text);
     }
-    return replaceSettingsFile(m_path, document.text());
+    return document.text();
 }

@@ -34,6 +34,8 @@ public:
     void removeLeftovers() const;
 
     void write(std::string_view section, std::string_view key, std::string_view text);
+    // `current`, the text of a settings file, with what was written to the store.
+    std::string withWritten(std::string_view current) const;
 
     // Writes what was written to the store into the file as it now stands on disk, which is
     // replaced as a whole: every line that the store did not write is carried over as it is.
