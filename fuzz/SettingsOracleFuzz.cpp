@@ -32,11 +32,15 @@
 //   slash. Ours tells each such key as one that is not the program's.
 // - Values are text. QSettings reads its own spellings of typed values ("@String(3)",
 //   "@ByteArray(3)", "@Variant(...)"); ours tells such a value as one it cannot use.
-// - A key given twice through two spellings of its section: ours takes the last line of the
-//   file, QSettings the one in the section whose name sorts last; ours tells the repeat.
+// - Bytes are taken as they are. QSettings decodes a value as UTF-8 and drops an unfinished
+//   character at its end ("1960\xEA" is 1960 to it); ours tells such a value as one it cannot
+//   use.
+// - A key given twice through two spellings of its section: ours takes the one spelled as
+//   written, QSettings the one in the section whose name sorts last; ours tells the other
+//   spelling as a key that is not the program's.
 //
-// Then the save: on a file that ours reads without a word, QSettings reads every value that
-// Quit wrote, and every other key as it was.
+// Then the save: on a file that both read alike, QSettings reads every value that Quit wrote,
+// and every other key as it was.
 
 namespace {
 
@@ -78,8 +82,10 @@ bool differsOnPurpose(const std::vector<SettingsWarning>& warnings, std::string_
     const bool quotesOrBackslashes = input.find_first_of("\"\\") != std::string_view::npos;
     return std::any_of(warnings.begin(), warnings.end(), [&](const SettingsWarning& warning) {
         if (const auto* rejected = std::get_if<RejectedValue>(&warning)) {
+            const auto notAscii = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
             return rejected->section == setting.section && rejected->key == setting.key && stored &&
-                   stored->text.starts_with('@');
+                   (stored->text.starts_with('@') ||
+                    std::any_of(stored->text.begin(), stored->text.end(), notAscii));
         }
         if (const auto* unknown = std::get_if<UnknownKey>(&warning)) {
             const auto spelled = [](const std::string& name) {

@@ -77,6 +77,14 @@ TEST_F(QuitTest, UntouchedPlacesAreWrittenBackAsTheyWereRead) {
     EXPECT_EQ(values.size(), 13);
 }
 
+TEST_F(QuitTest, AnOverviewNeverOpenedWritesItsPlaceAsTheFileHoldsItAtQuit) {
+    restartWith("[frmOverview]\nLeft=2000\nTop=300\n");
+    settings.editFile("[frmOverview]\nLeft=600\nTop=1200\n");
+    EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(0), "");
+    EXPECT_EQ(settings.fileValues()["frmOverview/Left"], "600");
+    EXPECT_EQ(settings.fileValues()["frmOverview/Top"], "1200");
+}
+
 TEST_F(QuitTest, ClosingTheTrackMapQuits) {
     EXPECT_EXIT(trackMap().close(), testing::ExitedWithCode(0), "");
     EXPECT_EQ(settings.fileValues(), defaultValues());

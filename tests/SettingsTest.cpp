@@ -5,6 +5,7 @@
 #include "app/SettingsDocument.h"
 #include "app/SettingsPath.h"
 #include "app/SettingsReport.h"
+#include "base/TextConversions.h"
 #include "sim/Palette.h"
 
 #include <QDir>
@@ -32,6 +33,11 @@ std::string linesOf(const std::vector<SettingsWarning>& warnings) {
         lines += sentence.toStdString() + "\n";
     }
     return lines;
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 // The store of the settings file where the environment puts it.
@@ -296,6 +302,73 @@ TEST_F(SettingsTest, QuitWritesExactlyTheElevenValuesAsPlainText) {
     EXPECT_EQ(next.TrainData[1].Length, 5);
 }
 
+// Files as editors and other programs write them: each is read as its user meant it, saved
+// by a Quit that changed the number of trains and a colour, and read again. The save changes
+// only the two values, keeps every other byte, and ends the lines it adds as the file does.
+TEST_F(SettingsTest, FilesOfEveryFormAreReadSavedAndReadAgainAsMeant) {
+    struct Case {
+        const char* what;
+        std::string file;
+        std::int32_t trainCount;
+        float trackMapLeft;
+        std::string warning; // of the first read; none again
+        std::string savedHead;
+        std::string addedLineEnd;
+    };
+    const std::vector<Case> cases = {
+        {"mixed line ends", "[Globals]\r\nTrainCount=3\rUserKey=precious\r\nTrainColor0=9\n", 3,
+         1000, "\"[Globals] UserKey\" is not a Varnok setting; it is kept as it is",
+         "[Globals]\r\nTrainCount=2\rUserKey=precious\r\nTrainColor0=26\n", "\r\n"},
+        {"a byte-order mark", "\xEF\xBB\xBF[Globals]\nTrainCount=3\nTrainColor0=9\n", 3, 1000, "",
+         "\xEF\xBB\xBF[Globals]\nTrainCount=2\nTrainColor0=26\n", "\n"},
+        {"carriage returns alone",
+         "[Globals]\rTrainCount=3\rTrainColor0=9\r[frmTrackMap]\rLeft=1500\r", 3, 1500, "",
+         "[Globals]\rTrainCount=2\rTrainColor0=26\r", "\r"},
+        {"carriage returns and line feeds", "[Globals]\r\nTrainCount=3\r\nTrainColor0=9\r\n", 3,
+         1000, "", "[Globals]\r\nTrainCount=2\r\nTrainColor0=26\r\n", "\r\n"},
+        {"comments after values",
+         "[Globals]\nTrainCount=3 ; three trains\nTrainColor0 = \"9\" ;mine\n", 3, 1000, "",
+         "[Globals]\nTrainCount=2 ; three trains\nTrainColor0 = 26 ;mine\n", "\n"},
+        {"a fractional place", "[frmTrackMap]\nLeft=1000.123456\r\n[Globals]\nTrainCount=3\n", 3,
+         1000.123456f, "", "[frmTrackMap]\nLeft=1000.123\r\n", "\n"},
+    };
+    for (const Case& c : cases) {
+        settings.writeFile(QByteArray::fromStdString(c.file));
+        std::vector<SettingsWarning> warnings = strayLines(openStore());
+        SettingsStore store = openStore();
+        KeptValues values;
+        for (const std::string_view section : {kGlobalsSection, kTrackMapSection}) {
+            for (SettingsWarning& warning : readSection(store, section, values)) {
+                warnings.push_back(std::move(warning));
+            }
+        }
+        EXPECT_EQ(linesOf(warnings), c.warning.empty() ? "" : "settings: " + c.warning + "\n")
+            << c.what;
+        EXPECT_EQ(values.state.TrainCount, c.trainCount) << c.what;
+        EXPECT_EQ(values.trackMap.left, c.trackMapLeft) << c.what;
+
+        values.state.TrainCount = 2;
+        values.state.TrainData[0].ColorIndex = 26;
+        WriteQuitSettings(store, values);
+        ASSERT_EQ(store.flush(), std::nullopt) << c.what;
+        const std::string saved = contentsOf(settings.filePath()).toStdString();
+        EXPECT_TRUE(saved.starts_with(c.savedHead)) << c.what << ":\n" << saved;
+        std::string added = saved.substr(c.savedHead.size());
+        for (std::size_t end = 0; (end = added.find(c.addedLineEnd)) != std::string::npos;) {
+            added.erase(end, c.addedLineEnd.size());
+        }
+        EXPECT_EQ(added.find_first_of("\r\n"), std::string::npos) << c.what << ":\n" << saved;
+
+        const SettingsStore again = openStore();
+        KeptValues reread;
+        EXPECT_EQ(linesOf(readSection(again, kGlobalsSection, reread)), "") << c.what;
+        readSection(again, kTrackMapSection, reread);
+        EXPECT_EQ(reread.state.TrainCount, 2) << c.what;
+        EXPECT_EQ(reread.state.TrainData[0].ColorIndex, 26) << c.what;
+        EXPECT_EQ(singleToText(reread.trackMap.left), singleToText(c.trackMapLeft)) << c.what;
+    }
+}
+
 TEST_F(SettingsTest, QuitKeepsKeysItDoesNotWrite) {
     settings.writeFile("[Globals]\nTrainLength0=9\nSomethingElse=kept\n[Elsewhere]\nx=1\n");
     SettingsStore store = openStore();
@@ -514,11 +587,6 @@ TEST_F(SettingsTest, ThePaletteDoesNotDependOnTheStore) {
 } // namespace
 
 namespace {
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
 
 void writeBytes(const QString& path, const QByteArray& contents) {
     QDir().mkpath(QFileInfo(path).path());

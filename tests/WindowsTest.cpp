@@ -152,6 +152,12 @@ TEST_F(WindowsTest, TheOverviewIsMadeAtItsFirstUseAndOnlyOnce) {
     EXPECT_EQ(&overview(), &window);
 }
 
+TEST_F(WindowsTest, TheOverviewReadsItsPlaceWhenItLoads) {
+    restartWith("[frmOverview]\nLeft=2000\nTop=300\n");
+    settings.editFile("[frmOverview]\nLeft=600\nTop=1200\n");
+    EXPECT_EQ(overview().pos(), QPoint(40, 80));
+}
+
 TEST_F(WindowsTest, TheOverviewButtonShowsTheOverviewAndClosingHidesIt) {
     startUp();
     auto* button = trackMap().findChild<QPushButton*>(QStringLiteral("cmdOverview"));
