@@ -33,6 +33,12 @@ std::string_view trimmed(std::string_view text, std::string_view space = kSpace)
     return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 
+// A name, or the first text of a value, read as UTF-8: a byte-order mark at its start is no
+// part of it.
+std::string_view withoutByteOrderMark(std::string_view text) {
+    return text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text;
+}
+
 bool isGeneral(std::string_view name) {
     return name.size() == 7 && std::equal(name.begin(), name.end(), "general", [](char a, char b) {
                return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b;
@@ -71,6 +77,8 @@ StoredValue readValue(std::string_view written) {
     std::string text;
     bool inQuotes = false;
     bool quoted = false;
+    // Whether a text of the value, not an escape, has come yet.
+    bool readText = false;
     // Blanks before this length were escaped or quoted, and stay.
     std::size_t kept = 0;
     const auto dropTrailingBlanks = [&] {
@@ -116,7 +124,12 @@ StoredValue readValue(std::string_view written) {
         } else if (c == ',' && !inQuotes) {
             return {std::string(trimmed(written, kBlanks)), true};
         } else {
-            text += c;
+            if (!readText && written.substr(i - 1).starts_with(kByteOrderMark)) {
+                i += kByteOrderMark.size() - 1;
+            } else {
+                text += c;
+            }
+            readText = true;
         }
     }
     if (!quoted) {
@@ -219,15 +232,15 @@ SettingsDocument::Line SettingsDocument::parseLine(std::size_t begin, std::size_
     } else if (content.front() == '[') {
         // "[name]", or "[name" to the end of the line.
         const std::string_view inside = content.substr(1, content.find(']') - 1);
-        const std::string_view name = trimmed(inside);
+        const std::string_view name = withoutByteOrderMark(trimmed(inside));
         const std::size_t nameBegin = std::size_t(name.data() - text.data());
         line.kind = Kind::Header;
         line.keyBegin = at(name.empty() ? contentBegin : nameBegin);
         line.keyEnd = line.keyBegin + std::uint32_t(name.size());
     } else if (equals != std::string_view::npos &&
                !trimmed(text.substr(contentBegin, equals - contentBegin), kBlanks).empty()) {
-        const std::string_view key =
-            trimmed(text.substr(contentBegin, equals - contentBegin), kBlanks);
+        const std::string_view key = withoutByteOrderMark(
+            trimmed(text.substr(contentBegin, equals - contentBegin), kBlanks));
         const std::string_view value =
             trimmed(text.substr(equals + 1, contentEnd - equals - 1), kBlanks);
         line.kind = Kind::Key;
@@ -357,7 +370,12 @@ void SettingsDocument::setValue(std::string_view section, std::string_view key,
     if (!m_lines.empty() && m_lines.back().kind != Kind::Blank) {
         m_lines.push_back(newLine(m_lineEnd, 0));
     }
-    m_lines.push_back(newLine("[" + std::string(section) + "]" + m_lineEnd, number));
+    // Built by appending: g++ 12 at -O3 takes a literal joined to a string for an overlap.
+    std::string header(1, '[');
+    header += section;
+    header += ']';
+    header += m_lineEnd;
+    m_lines.push_back(newLine(header, number));
     m_lines.push_back(newLine(keyLine, number));
 }
 
