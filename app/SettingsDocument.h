@@ -36,9 +36,9 @@ struct StoredValue {
 // value"); spaces around names and values are trimmed. Within a line, text in double quotes
 // and a character after a backslash are taken as they are; outside them ";" starts a comment
 // and "," makes the value a list. A backslash at the end of a key's line carries it on to the
-// next. Keys before the first header are in "General". A UTF-8 byte-order mark at the start is
-// kept and otherwise passed over. Any other line is damaged: it names nothing, and stays where
-// it is.
+// next. Keys before the first header are in "General". A UTF-8 byte-order mark at the start of
+// the file, of a name or of a value's text is kept and otherwise passed over, as a UTF-8 reader
+// does. Any other line is damaged: it names nothing, and stays where it is.
 class SettingsDocument {
 public:
     SettingsDocument() = default;

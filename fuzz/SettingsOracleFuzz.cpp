@@ -25,8 +25,9 @@
 //   starts with "#"; a line that QSettings joins to the comment is one ours reads.
 // - A quote left open at a line's end closes there; QSettings runs the value on over the
 //   following lines, and so loses the keys on them, section headers too. Ours reads those
-//   lines; where a header QSettings passed over puts a key into another section, ours tells
-//   of a key that is not the program's, or of a line that is no setting.
+//   lines; where they differ from what QSettings reads, ours tells of a key that is not the
+//   program's (a header QSettings passed over put it into another section), of a key given
+//   twice, or of a line that is no setting.
 // - Names are taken as written. QSettings also reads its own spellings of names: "%XX" escapes
 //   ("Train%43ount"), a path in a key ("Globals/TrainCount" in [General]), a backslash for a
 //   slash. Ours tells each such key as one that is not the program's.
@@ -93,7 +94,10 @@ bool differsOnPurpose(const std::vector<SettingsWarning>& warnings, std::string_
             };
             return spelled(unknown->section) || spelled(unknown->key) || quotesOrBackslashes;
         }
-        return std::holds_alternative<NotSettingLines>(warning) && quotesOrBackslashes;
+        // Lines that QSettings joined to a value: no setting, or a repeat of a key.
+        return (std::holds_alternative<NotSettingLines>(warning) ||
+                std::holds_alternative<RepeatedKey>(warning)) &&
+               quotesOrBackslashes;
     });
 }
 
