@@ -1,4 +1,5 @@
 #include "FuzzCheck.h"
+#include "ReadSettings.h"
 #include "app/Settings.h"
 #include "app/SettingsDocument.h"
 #include "app/SettingsReport.h"
@@ -12,7 +13,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 // Start-up's reading of the settings on any file at all: it never stops, it always ends with
@@ -118,21 +118,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const QTemporaryDir folder;
     const std::string path = folder.filePath(QStringLiteral("Varnok.conf")).toStdString();
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(text.data(), std::streamsize(text.size()));
-        require(file.good(), "the scratch settings file cannot be written");
-    }
+    writeSettingsFile(path, text);
 
     const SettingsStore store(path);
-    std::vector<SettingsWarning> warnings = strayLines(store);
     KeptValues values;
-    for (const std::string_view section :
-         {kGlobalsSection, kTrackMapSection, kTrainControlSection, kOverviewSection}) {
-        for (SettingsWarning& warning : readSection(store, section, values)) {
-            warnings.push_back(std::move(warning));
-        }
-    }
+    const std::vector<SettingsWarning> warnings = readEverything(store, values);
     SharedState state;
     LoadSettings(store, state);
     require(state.Palette == BuildPalette(), "the palette depends on the file");

@@ -1,4 +1,5 @@
 #include "FuzzCheck.h"
+#include "ReadSettings.h"
 #include "app/Settings.h"
 #include "base/TextConversions.h"
 
@@ -7,8 +8,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <variant>
@@ -136,12 +135,6 @@ struct ScratchFiles {
     }
 };
 
-void writeFile(const std::string& path, std::string_view text) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(text.data(), std::streamsize(text.size()));
-    require(file.good(), "the scratch settings file cannot be written");
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -149,20 +142,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static std::uint64_t inputs = 0;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const std::string path = fileNamed(folder, ++inputs);
-    writeFile(path, input);
+    writeSettingsFile(path, input);
 
     const std::string saved = fileNamed(folder, ++inputs);
     const ScratchFiles scratch{path, saved};
 
     SettingsStore store(path);
-    std::vector<SettingsWarning> warnings = strayLines(store);
     KeptValues values;
-    for (const std::string_view section :
-         {kGlobalsSection, kTrackMapSection, kTrainControlSection, kOverviewSection}) {
-        for (SettingsWarning& warning : readSection(store, section, values)) {
-            warnings.push_back(std::move(warning));
-        }
-    }
+    const std::vector<SettingsWarning> warnings = readEverything(store, values);
 
     {
         const QSettings platform(QString::fromStdString(path), QSettings::IniFormat);
@@ -192,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     WriteQuitSettings(store, values);
-    writeFile(saved, store.withWritten(input));
+    writeSettingsFile(saved, store.withWritten(input));
     const QSettings before(QString::fromStdString(path), QSettings::IniFormat);
     const QSettings after(QString::fromStdString(saved), QSettings::IniFormat);
     KeptValues source = values;
