@@ -167,11 +167,14 @@ struct Sentence {
         return QStringLiteral("settings: %1 is not a Varnok setting; it is kept as it is")
             .arg(shownKey(unknown.section, unknown.key));
     }
-    // The section and the key are the program's own; the text is the file's.
+    // The section and the key are the program's own; the text is the file's, but for a value
+    // that does not fit, which is a number as the program writes it.
     QString operator()(const RejectedValue& rejected) const {
+        const bool written = rejected.why == RejectedValue::Why::DoesNotFit;
         return QStringLiteral("settings: [%1] %2 = %3 %4; using %5")
-            .arg(plain(rejected.section), plain(rejected.key), quoted(rejected.text),
-                 whyRejected(rejected), plain(rejected.used));
+            .arg(plain(rejected.section), plain(rejected.key),
+                 written ? plain(rejected.text) : quoted(rejected.text), whyRejected(rejected),
+                 plain(rejected.used));
     }
     QString operator()(const UnreachablePlace& place) const {
         return QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the window "

@@ -30,7 +30,8 @@ struct UnknownKey {
     std::string key;
 };
 
-// A stored value that the program cannot use, and the text of the value it uses instead.
+// A stored value that the program cannot use, and the text of the value it uses instead. The
+// text is the file's; of a value that does not fit, the number read, as the program writes it.
 struct RejectedValue {
     enum class Why { NotWholeNumber, OutOfRange, NotTrueOrFalse, NotFiniteNumber, DoesNotFit };
     std::string section;
