@@ -219,6 +219,7 @@ SettingsDocument::Line SettingsDocument::parseLine(std::size_t begin, std::size_
     while (i < end && !isLineEnd(text[i])) {
         ++i;
     }
+    line.ended = i < end;
     if (i < end) {
         i += text[i] == '\r' && i + 1 < end && text[i + 1] == '\n' ? 2 : 1;
     }
@@ -313,23 +314,17 @@ std::optional<StoredValue> SettingsDocument::value(std::string_view section,
 }
 
 void SettingsDocument::endLastLine() {
-    if (m_lines.empty()) {
+    if (m_lines.empty() || m_lines.back().ended) {
         return;
     }
-    const std::string_view last = textOf(m_lines.back());
-    if (!last.empty() && isLineEnd(last.back())) {
-        return;
-    }
-    // A backslash at the very end would carry the line on over the line end given to it; an
-    // empty line then ends it.
-    const auto backslashes = last.size() - std::min(last.size(), last.find_last_not_of('\\') + 1);
-    std::string ended(last);
-    ended += m_lineEnd;
-    if (backslashes % 2 == 1) {
-        ended += m_lineEnd;
-    }
+    // A line that runs to the file's end gets a line end, and a second one where a backslash
+    // carries it on over the first.
     const Line old = m_lines.back();
-    m_lines.back() = newLine(ended, old.section, old.begin == 0);
+    std::string ended(textOf(old));
+    do {
+        ended += m_lineEnd;
+        m_lines.back() = newLine(ended, old.section, old.begin == 0);
+    } while (!m_lines.back().ended);
     m_lines.back().number = old.number;
 }
 

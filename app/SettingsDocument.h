@@ -79,6 +79,8 @@ private:
         std::uint32_t valueBegin = 0;
         std::uint32_t valueEnd = 0;
         Kind kind = Kind::Blank;
+        // Whether a line end ends it, rather than the end of the file.
+        bool ended = true;
     };
 
     // The line that starts at `begin` in m_text and ends at `end` at the latest; the file's
@@ -91,7 +93,7 @@ private:
     Line newLine(const std::string& text, std::uint32_t section, bool fileStart = false);
     std::uint32_t sectionNumber(std::string_view name);
     std::optional<std::size_t> lastLineOf(std::string_view section, std::string_view key) const;
-    // Gives the last line a line end, where the file ended without one.
+    // Gives the last line a line end, where the end of the file ended it.
     void endLastLine();
 
     // The file as read; the text of each line written since follows it.
