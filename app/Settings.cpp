@@ -7,6 +7,7 @@
 #include "ui/TrainControlWindow.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -103,19 +104,19 @@ public:
         std::visit(*this, setting.value);
     }
 
-    void operator()(const LongSetting& long_) {
-        std::int32_t value = long_.fallback;
+    void operator()(const LongSetting& whole) {
+        std::int32_t value = whole.fallback;
         if (const auto read = convert(textToLong)) {
-            if (*read >= long_.min && *read <= long_.max) {
+            if (*read >= whole.min && *read <= whole.max) {
                 value = *read;
             } else {
-                reject(RejectedValue::Why::OutOfRange, longToText(value), long_.min, long_.max);
+                reject(RejectedValue::Why::OutOfRange, longToText(value), whole.min, whole.max);
             }
         } else if (m_stored) {
             reject(RejectedValue::Why::NotWholeNumber, longToText(value));
         }
-        if (long_.target != nullptr) {
-            long_.target(m_values) = value;
+        if (whole.target != nullptr) {
+            whole.target(m_values) = value;
         }
     }
 
