@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/SettingsStore.h"
+#include "app/SettingsPath.h"
 #include "base/QuotedText.h"
 
 #include <QString>

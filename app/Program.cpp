@@ -1,9 +1,12 @@
 #include "app/Program.h"
 
 #include "app/Settings.h"
-#include "base/TextConversions.h"
+#include "app/SettingsPath.h"
+#include "app/SettingsReport.h"
 #include "ui/OverviewWindow.h"
 #include "ui/TrackView.h"
+
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,46 +16,19 @@ namespace {
 
 SharedState startingState(SettingsStore& store) {
     store.removeLeftovers();
+    reportSettings(strayLines(store));
     SharedState state;
-    LoadSettings(store, state);
+    reportSettings(LoadSettings(store, state));
     return state;
-}
-
-PlaceTwips readPlace(SettingsStore& store, const WindowPlaceKeys& keys) {
-    const QString section = QString::fromLatin1(keys.section);
-    const float left = store.readSingle(section, QStringLiteral("Left"), keys.defaultLeft);
-    const float top = store.readSingle(section, QStringLiteral("Top"), keys.defaultTop);
-    return {left, top};
-}
-
-StoredPlace storedPlace(const WindowPlaceKeys& keys, PlaceTwips stored) {
-    return StoredPlace(keys.section, stored, {keys.defaultLeft, keys.defaultTop});
-}
-
-// The train control window's place. Its Height always shows the rows of the trains in use:
-// a stored Height that does not is reported, and not used.
-StoredPlace trainControlPlace(SettingsStore& store, std::int32_t trainCount) {
-    const PlaceTwips place = readPlace(store, kTrainControlPlace);
-    const float fitting = TrainControlWindow::heightForTrains(trainCount);
-    const float stored = store.readSingle(QString::fromLatin1(kTrainControlPlace.section),
-                                          QStringLiteral("Height"), fitting);
-    if (stored != fitting) {
-        std::fprintf(stderr,
-                     "varnok: settings: [%s] Height = %s does not fit the rows of TrainCount = "
-                     "%d; using %s\n",
-                     kTrainControlPlace.section, singleToText(stored).c_str(), trainCount,
-                     singleToText(fitting).c_str());
-    }
-    return storedPlace(kTrainControlPlace, place);
 }
 
 } // namespace
 
 Program::Program(const Clock& clock)
-    : m_model(startingState(m_store)), m_driver(m_model, m_cells, clock), m_keyPreview(m_model),
-      m_trackMap(m_model, m_cells, storedPlace(kTrackMapPlace, readPlace(m_store, kTrackMapPlace))),
-      m_trainControl(m_model, trainControlPlace(m_store, m_model.state().TrainCount)),
-      m_overviewPlace(readPlace(m_store, kOverviewPlace)) {
+    : m_store(QFile::encodeName(settingsFilePath()).toStdString()), m_model(startingState(m_store)),
+      m_driver(m_model, m_cells, clock), m_keyPreview(m_model),
+      m_trackMap(m_model, m_cells, storedPlace(m_store, kTrackMapSection, m_model.state())),
+      m_trainControl(m_model, storedPlace(m_store, kTrainControlSection, m_model.state())) {
     m_keyPreview.addWindow(m_trackMap);
     m_keyPreview.addWindow(m_trainControl);
     connect(&m_driver, &TrainDriver::frameDue, &m_trackMap.trackView(), &TrackView::showFrame);
@@ -93,8 +69,10 @@ void Program::showOverview() {
 
 OverviewWindow& Program::madeOverview() {
     if (!m_overview) {
-        m_overview =
-            std::make_unique<OverviewWindow>(m_model, storedPlace(kOverviewPlace, m_overviewPlace));
+        // The overview loads now: it reads its place from the file as it stands.
+        m_store.reread();
+        m_overview = std::make_unique<OverviewWindow>(
+            m_model, storedPlace(m_store, kOverviewSection, m_model.state()));
         m_keyPreview.addWindow(*m_overview);
     }
     return *m_overview;
@@ -106,32 +84,25 @@ void Program::forgetLostWindow(QWidget* window) {
     }
 }
 
-std::optional<QString> Program::saveSettings() {
+std::optional<FileFault> Program::saveSettings() {
     m_model.catchUp();
     // An overview that was never opened is made here, hidden, so its stored or default place
     // is written back as it would have opened.
     const OverviewWindow& overview = madeOverview();
-    const WindowPlaces places{
-        .overviewLeft = overview.leftTwips(),
-        .overviewTop = overview.topTwips(),
-        .trackMapLeft = m_trackMap.leftTwips(),
-        .trackMapTop = m_trackMap.topTwips(),
-        .trainControlLeft = m_trainControl.leftTwips(),
-        .trainControlTop = m_trainControl.topTwips(),
-        .trainControlHeight = m_trainControl.heightTwips(),
-    };
-    WriteQuitSettings(m_store, m_model.state(), places);
-    if (const auto failure = m_store.flush()) {
-        return QStringLiteral("could not save the settings to %1: %2")
-            .arg(m_store.fileName(), *failure);
-    }
-    return std::nullopt;
+    KeptValues values;
+    values.state = m_model.state();
+    values.overview = {overview.leftTwips(), overview.topTwips()};
+    values.trackMap = {m_trackMap.leftTwips(), m_trackMap.topTwips()};
+    values.trainControl = {m_trainControl.leftTwips(), m_trainControl.topTwips()};
+    values.trainControlHeight = m_trainControl.heightTwips();
+    WriteQuitSettings(m_store, values);
+    return m_store.flush();
 }
 
 void Program::SaveSettingsAndQuit() {
     const auto failure = saveSettings();
     if (failure) {
-        std::fprintf(stderr, "varnok: %s\n", failure->toLocal8Bit().constData());
+        reportSettings(NotSaved{m_store.path(), *failure});
     }
     std::fflush(stdout);
     std::fflush(stderr);

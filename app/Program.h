@@ -11,7 +11,6 @@
 #include "ui/TrainModel.h"
 
 #include <QObject>
-#include <QString>
 
 #include <memory>
 #include <optional>
@@ -25,8 +24,9 @@ class QWidget;
 // Quit it collects the places of the windows and the values of the model, saves them once
 // and ends.
 //
-// An overview is made at the first press of Overview. One that the window system destroys
-// from outside is forgotten, and the next press makes it again at its stored place. A track
+// An overview is made at the first press of Overview, or at Quit when it never was, and reads
+// its place from the file as it then stands. One that the window system destroys from outside
+// is forgotten, and the next press makes it again at its stored place, read again. A track
 // map or train control window destroyed that way is not brought back: the program then has no
 // Quit to reach, and ends only with a signal.
 class Program final : public QObject {
@@ -49,8 +49,8 @@ public:
     void showOverview();
 
     // The saving half of Quit: writes the eleven values that outlive a run. Returns what went
-    // wrong, naming the file, or nothing when the file holds the values.
-    std::optional<QString> saveSettings();
+    // wrong, or nothing when the file holds the values.
+    std::optional<FileFault> saveSettings();
     // Quit: saves, and ends the program at once, with a non-zero status when the values
     // could not be written.
     [[noreturn]] void SaveSettingsAndQuit();
@@ -78,6 +78,5 @@ private:
     LostWindowWatch m_lostWindows;
     TrackMapWindow m_trackMap;
     TrainControlWindow m_trainControl;
-    PlaceTwips m_overviewPlace;
     std::unique_ptr<OverviewWindow> m_overview;
 };

@@ -1,68 +1,258 @@
 #include "app/SettingsDocument.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 
 namespace {
 
-constexpr std::string_view kSpace = " \t\r";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kSpace = " \t\v\f\r\n";
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(kSpace);
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+// Line feeds, and carriage returns that no line feed follows.
+std::size_t lineEndsIn(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        count +=
+            text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+    }
+    return count;
+}
+
+std::string_view trimmed(std::string_view text, std::string_view space = kSpace) {
+    const auto first = text.find_first_not_of(space);
     if (first == std::string_view::npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+    return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 
-// A value as written in quotes: the quotes off, the escapes read.
-std::string unquoted(std::string_view quoted) {
-    static const std::map<char, char> escapes = {{'n', '\n'}, {'t', '\t'}, {'r', '\r'},
-                                                 {'a', '\a'}, {'b', '\b'}, {'f', '\f'},
-                                                 {'v', '\v'}, {'0', '\0'}};
-    std::string text;
-    for (std::size_t i = 1; i + 1 < quoted.size(); ++i) {
-        char c = quoted[i];
-        if (c == '\\' && i + 2 < quoted.size()) {
-            c = quoted[++i];
-            if (const auto escape = escapes.find(c); escape != escapes.end()) {
-                c = escape->second;
-            }
-        }
-        text += c;
+// A name, or the first text of a value, read as UTF-8: a byte-order mark at its start is no
+// part of it.
+std::string_view withoutByteOrderMark(std::string_view text) {
+    return text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size()) : text;
+}
+
+bool isGeneral(std::string_view name) {
+    return name.size() == 7 && std::equal(name.begin(), name.end(), "general", [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b;
+           });
+}
+
+void appendCharacter(std::string& text, std::uint16_t unit) {
+    if (unit < 0x80) {
+        text += char(unit);
+    } else if (unit < 0x800) {
+        text += char(0xC0 | (unit >> 6));
+        text += char(0x80 | (unit & 0x3F));
+    } else {
+        text += char(0xE0 | (unit >> 12));
+        text += char(0x80 | ((unit >> 6) & 0x3F));
+        text += char(0x80 | (unit & 0x3F));
     }
-    return text;
+}
+
+int digitValue(char c, int base) {
+    const int value = c >= '0' && c <= '9'   ? c - '0'
+                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                             : 99;
+    return value < base ? value : -1;
+}
+
+// The value of a key as written after its "=": leading blanks skipped, text in quotes taken as
+// it is, escapes read ("\t", "\x41", "\101"; a backslash before any other character drops
+// both), trailing blanks outside quotes dropped. A comma outside quotes makes it a list.
+StoredValue readValue(std::string_view written) {
+    static const std::map<char, char> escapes = {
+        {'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},  {'r', '\r'},  {'t', '\t'},
+        {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'},
+    };
+    std::string text;
+    bool inQuotes = false;
+    bool quoted = false;
+    // Whether a text of the value, not an escape, has come yet.
+    bool readText = false;
+    // Blanks before this length were escaped or quoted, and stay.
+    std::size_t kept = 0;
+    const auto dropTrailingBlanks = [&] {
+        while (text.size() > kept && (text.back() == ' ' || text.back() == '\t')) {
+            text.pop_back();
+        }
+    };
+    std::size_t i = written.find_first_not_of(kBlanks);
+    i = i == std::string_view::npos ? written.size() : i;
+    while (i < written.size()) {
+        const char c = written[i++];
+        if (c == '\\') {
+            if (i == written.size()) {
+                break;
+            }
+            const char escaped = written[i++];
+            const int base = escaped == 'x' ? 16 : digitValue(escaped, 8) >= 0 ? 8 : 0;
+            if (const auto known = escapes.find(escaped); known != escapes.end()) {
+                text += known->second;
+            } else if (base != 0 &&
+                       (base == 8 || (i < written.size() && digitValue(written[i], 16) >= 0))) {
+                // As many digits as follow, kept to 16 bits as they come.
+                std::uint16_t unit = base == 8 ? std::uint16_t(escaped - '0') : 0;
+                for (int digit = 0;
+                     i < written.size() && (digit = digitValue(written[i], base)) >= 0; ++i) {
+                    unit = std::uint16_t(unit * base + digit);
+                }
+                appendCharacter(text, unit);
+            } else if (isLineEnd(escaped) && i < written.size() && isLineEnd(written[i]) &&
+                       written[i] != escaped) {
+                ++i;
+            }
+            kept = text.size();
+        } else if (c == '"') {
+            quoted = true;
+            inQuotes = !inQuotes;
+            if (!inQuotes) {
+                kept = text.size();
+                while (i < written.size() && kBlanks.find(written[i]) != std::string_view::npos) {
+                    ++i;
+                }
+            }
+        } else if (c == ',' && !inQuotes) {
+            return {std::string(trimmed(written, kBlanks)), true};
+        } else {
+            if (!readText && written.substr(i - 1).starts_with(kByteOrderMark)) {
+                i += kByteOrderMark.size() - 1;
+            } else {
+                text += c;
+            }
+            readText = true;
+        }
+    }
+    if (!quoted) {
+        dropTrailingBlanks();
+    }
+    return {text, false};
 }
 
 } // namespace
 
 SettingsDocument::SettingsDocument(std::string_view text) : m_text(text) {
-    m_lines.reserve(std::size_t(std::count(text.begin(), text.end(), '\n')) + 1);
-    std::uint32_t section = 0;
-    std::size_t begin = 0;
-    while (begin < m_text.size()) {
-        const auto end = std::min(m_text.find('\n', begin), m_text.size());
-        Line line{.begin = std::uint32_t(begin),
-                  .size = std::uint32_t(end - begin),
-                  .section = section,
-                  .kind = Kind::Damaged,
-                  .lineBreak = end < m_text.size()};
-        begin = end + 1;
-
-        const std::string_view content = trimmed(textOf(line));
-        const auto close = content.find(']');
-        if (content.empty() || content.front() == ';' || content.front() == '#') {
-            line.kind = Kind::Blank;
-        } else if (content.front() == '[' && close != std::string_view::npos) {
-            line.kind = Kind::Header;
-            section = sectionNumber(trimmed(content.substr(1, close - 1)));
-            line.section = section;
-        } else if (!keyOf(line).empty()) {
-            line.kind = Kind::Key;
+    // The line end that the file uses most, the first of them on a tie.
+    std::array<std::size_t, 3> counts{};
+    std::array<std::size_t, 3> firsts{text.size(), text.size(), text.size()};
+    const std::array<std::string, 3> ends = {"\n", "\r\n", "\r"};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!isLineEnd(text[i])) {
+            continue;
         }
+        const std::size_t kind = text[i] == '\n'                              ? 0
+                                 : i + 1 < text.size() && text[i + 1] == '\n' ? 1
+                                                                              : 2;
+        firsts[kind] = std::min(firsts[kind], i);
+        ++counts[kind];
+        i += kind == 1 ? 1 : 0;
+    }
+    std::size_t most = 0;
+    for (std::size_t kind = 1; kind < 3; ++kind) {
+        if (counts[kind] > counts[most] ||
+            (counts[kind] == counts[most] && firsts[kind] < firsts[most])) {
+            most = kind;
+        }
+    }
+    m_lineEnd = ends[most];
+
+    m_lines.reserve(counts[0] + counts[1] + counts[2] + 1);
+    std::uint32_t section = 0;
+    std::uint32_t number = 1;
+    for (std::size_t begin = 0; begin < text.size();) {
+        Line line = parseLine(begin, text.size(), begin == 0);
+        line.number = number;
+        // A line carried on over line ends counts them all.
+        number += std::uint32_t(lineEndsIn(textOf(line)));
+        if (line.kind == Kind::Header) {
+            section = sectionNumber(keyOf(line));
+        }
+        line.section = section;
+        begin += line.size;
         m_lines.push_back(line);
     }
+}
+
+SettingsDocument::Line SettingsDocument::parseLine(std::size_t begin, std::size_t end,
+                                                   bool fileStart) const {
+    const std::string_view text(m_text);
+    Line line{.begin = std::uint32_t(begin)};
+    std::size_t i = begin;
+    if (fileStart && text.substr(begin, kByteOrderMark.size()) == kByteOrderMark) {
+        i += kByteOrderMark.size();
+    }
+    while (i < end && kBlanks.find(text[i]) != std::string_view::npos) {
+        ++i;
+    }
+    const std::size_t contentBegin = i;
+    std::size_t contentEnd = std::string_view::npos;
+    std::size_t equals = std::string_view::npos;
+    bool inQuotes = false;
+    const bool comment = i < end && (text[i] == ';' || text[i] == '#');
+    while (i < end && !isLineEnd(text[i]) && !comment) {
+        const char c = text[i++];
+        if (c == '\\' && i < end) {
+            // Whatever follows is taken as it is; a line end there carries the line on.
+            const char escaped = text[i++];
+            if (isLineEnd(escaped) && i < end && isLineEnd(text[i]) && text[i] != escaped) {
+                ++i;
+            }
+        } else if (c == '"') {
+            inQuotes = !inQuotes;
+        } else if (c == '=' && !inQuotes && equals == std::string_view::npos) {
+            equals = i - 1;
+        } else if (c == ';' && !inQuotes) {
+            contentEnd = i - 1;
+            break;
+        }
+    }
+    contentEnd = comment ? contentBegin : std::min(contentEnd, i);
+    while (i < end && !isLineEnd(text[i])) {
+        ++i;
+    }
+    line.ended = i < end;
+    if (i < end) {
+        i += text[i] == '\r' && i + 1 < end && text[i + 1] == '\n' ? 2 : 1;
+    }
+    line.size = std::uint32_t(i - begin);
+
+    const std::string_view content =
+        trimmed(text.substr(contentBegin, contentEnd - contentBegin), kBlanks);
+    const auto at = [&](std::size_t position) { return std::uint32_t(position - begin); };
+    if (content.empty()) {
+        line.kind = Kind::Blank;
+    } else if (content.front() == '[') {
+        // "[name]", or "[name" to the end of the line.
+        const std::string_view inside = content.substr(1, content.find(']') - 1);
+        const std::string_view name = withoutByteOrderMark(trimmed(inside));
+        const std::size_t nameBegin = std::size_t(name.data() - text.data());
+        line.kind = Kind::Header;
+        line.keyBegin = at(name.empty() ? contentBegin : nameBegin);
+        line.keyEnd = line.keyBegin + std::uint32_t(name.size());
+    } else if (equals != std::string_view::npos &&
+               !trimmed(text.substr(contentBegin, equals - contentBegin), kBlanks).empty()) {
+        const std::string_view key = withoutByteOrderMark(
+            trimmed(text.substr(contentBegin, equals - contentBegin), kBlanks));
+        const std::string_view value =
+            trimmed(text.substr(equals + 1, contentEnd - equals - 1), kBlanks);
+        line.kind = Kind::Key;
+        line.keyBegin = at(std::size_t(key.data() - text.data()));
+        line.keyEnd = line.keyBegin + std::uint32_t(key.size());
+        line.valueBegin = at(value.empty() ? equals + 1 : std::size_t(value.data() - text.data()));
+        line.valueEnd = line.valueBegin + std::uint32_t(value.size());
+    } else {
+        line.kind = Kind::Damaged;
+    }
+    return line;
 }
 
 std::string_view SettingsDocument::textOf(const Line& line) const {
@@ -70,28 +260,26 @@ std::string_view SettingsDocument::textOf(const Line& line) const {
 }
 
 std::string_view SettingsDocument::keyOf(const Line& line) const {
-    const std::string_view text = textOf(line);
-    const auto equals = text.find('=');
-    return equals == std::string_view::npos ? std::string_view() : trimmed(text.substr(0, equals));
+    return textOf(line).substr(line.keyBegin, line.keyEnd - line.keyBegin);
 }
 
 std::string_view SettingsDocument::valueOf(const Line& line) const {
-    const std::string_view text = textOf(line);
-    return trimmed(text.substr(text.find('=') + 1));
+    return textOf(line).substr(line.valueBegin, line.valueEnd - line.valueBegin);
 }
 
-SettingsDocument::Line SettingsDocument::newLine(std::string_view text, Kind kind,
-                                                 std::uint32_t section) {
-    const Line line{.begin = std::uint32_t(m_text.size()),
-                    .size = std::uint32_t(text.size()),
-                    .section = section,
-                    .kind = kind,
-                    .lineBreak = true};
+SettingsDocument::Line SettingsDocument::newLine(const std::string& text, std::uint32_t section,
+                                                 bool fileStart) {
+    const std::size_t begin = m_text.size();
     m_text += text;
+    Line line = parseLine(begin, m_text.size(), fileStart);
+    line.section = section;
     return line;
 }
 
 std::uint32_t SettingsDocument::sectionNumber(std::string_view name) {
+    if (isGeneral(name)) {
+        return 0;
+    }
     if (const auto known = m_sectionNumbers.find(name); known != m_sectionNumbers.end()) {
         return known->second;
     }
@@ -112,56 +300,78 @@ std::optional<std::size_t> SettingsDocument::lastLineOf(std::string_view section
     return std::nullopt;
 }
 
-std::optional<std::string> SettingsDocument::value(std::string_view section,
+std::optional<StoredValue> SettingsDocument::value(std::string_view section,
                                                    std::string_view key) const {
     const auto index = lastLineOf(section, key);
     if (!index) {
         return std::nullopt;
     }
-    const std::string_view value = valueOf(m_lines[*index]);
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-        return unquoted(value);
+    const Line& line = m_lines[*index];
+    const std::string_view text = textOf(line);
+    // Between the key's "=" and the value's end there are only blanks.
+    const std::size_t equals = text.find('=', line.keyEnd);
+    return readValue(text.substr(equals + 1, line.valueEnd - equals - 1));
+}
+
+void SettingsDocument::endLastLine() {
+    if (m_lines.empty() || m_lines.back().ended) {
+        return;
     }
-    return std::string(value);
+    // A line that runs to the file's end gets a line end, and a second one where a backslash
+    // carries it on over the first.
+    const Line old = m_lines.back();
+    std::string ended(textOf(old));
+    do {
+        ended += m_lineEnd;
+        m_lines.back() = newLine(ended, old.section, old.begin == 0);
+    } while (!m_lines.back().ended);
+    m_lines.back().number = old.number;
 }
 
 void SettingsDocument::setValue(std::string_view section, std::string_view key,
                                 std::string_view text) {
-    std::string keyLine = std::string(key) + "=" + std::string(text);
     if (const auto index = lastLineOf(section, key)) {
-        Line& old = m_lines[*index];
-        // A line of a file written on another system keeps its carriage return.
-        if (textOf(old).ends_with('\r')) {
-            keyLine += '\r';
-        }
-        const bool lineBreak = old.lineBreak;
-        old = newLine(keyLine, Kind::Key, old.section);
-        old.lineBreak = lineBreak;
+        const Line old = m_lines[*index];
+        const std::string_view oldText = textOf(old);
+        std::string changed(oldText.substr(0, old.valueBegin));
+        changed += text;
+        changed += oldText.substr(old.valueEnd);
+        // The first line keeps its byte-order mark, which only the file's start passes over.
+        m_lines[*index] = newLine(changed, old.section, old.begin == 0);
+        m_lines[*index].number = old.number;
         return;
     }
     const std::uint32_t number = sectionNumber(section);
-    const Line line = newLine(keyLine, Kind::Key, number);
-    if (!m_lines.empty()) {
-        m_lines.back().lineBreak = true;
-    }
+    std::string keyLine(key);
+    keyLine += '=';
+    keyLine += text;
+    keyLine += m_lineEnd;
     // The new line goes after the last line that the section holds, before the blank lines
     // and comments that lead to the next section.
     const auto last = std::find_if(m_lines.rbegin(), m_lines.rend(), [&](const Line& candidate) {
         return candidate.section == number && candidate.kind != Kind::Blank;
     });
     if (last != m_lines.rend()) {
-        m_lines.insert(last.base(), line);
+        const auto at = last.base() - m_lines.begin();
+        if (last == m_lines.rbegin()) {
+            endLastLine();
+        }
+        const Line line = newLine(keyLine, number);
+        m_lines.insert(m_lines.begin() + at, line);
         return;
     }
     // A new section, after a blank line.
+    endLastLine();
     if (!m_lines.empty() && m_lines.back().kind != Kind::Blank) {
-        m_lines.push_back(newLine("", Kind::Blank, 0));
+        m_lines.push_back(newLine(m_lineEnd, 0));
     }
-    std::string header = "[";
+    // Built by appending: g++ 12 at -O3 takes a literal joined to a string for an overlap.
+    std::string header(1, '[');
     header += section;
     header += ']';
-    m_lines.push_back(newLine(header, Kind::Header, number));
-    m_lines.push_back(line);
+    header += m_lineEnd;
+    m_lines.push_back(newLine(header, number));
+    m_lines.push_back(newLine(keyLine, number));
 }
 
 std::vector<std::pair<std::string, std::string>> SettingsDocument::keys() const {
@@ -196,21 +406,32 @@ std::vector<RepeatedKey> SettingsDocument::repeatedKeys() const {
 
 std::vector<std::size_t> SettingsDocument::damagedLines() const {
     std::vector<std::size_t> numbers;
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].kind == Kind::Damaged) {
-            numbers.push_back(i + 1);
+    for (const Line& line : m_lines) {
+        if (line.kind == Kind::Damaged) {
+            numbers.push_back(line.number);
         }
     }
     return numbers;
+}
+
+std::vector<std::string_view> SettingsDocument::lines() const {
+    std::vector<std::string_view> texts;
+    texts.reserve(m_lines.size());
+    for (const Line& line : m_lines) {
+        texts.push_back(textOf(line));
+    }
+    return texts;
+}
+
+std::optional<std::size_t> SettingsDocument::lineOf(std::string_view section,
+                                                    std::string_view key) const {
+    return lastLineOf(section, key);
 }
 
 std::string SettingsDocument::text() const {
     std::string text;
     for (const Line& line : m_lines) {
         text += textOf(line);
-        if (line.lineBreak) {
-            text += '\n';
-        }
     }
     return text;
 }

@@ -15,62 +15,65 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// As many links as the kernel follows in one path.
-constexpr int kMostLinks = 40;
-
-std::string errorText(int error) {
-    return std::strerror(error);
-}
-
-std::string kindOf(mode_t mode) {
+FileFault::Kind kindOf(mode_t mode) {
     if (S_ISDIR(mode)) {
-        return "a folder";
+        return FileFault::Kind::Folder;
     }
     if (S_ISFIFO(mode)) {
-        return "a FIFO";
+        return FileFault::Kind::Fifo;
     }
     if (S_ISCHR(mode)) {
-        return "a character device";
+        return FileFault::Kind::CharacterDevice;
     }
     if (S_ISBLK(mode)) {
-        return "a block device";
+        return FileFault::Kind::BlockDevice;
     }
     if (S_ISSOCK(mode)) {
-        return "a socket";
+        return FileFault::Kind::Socket;
     }
-    return "not a regular file";
+    return FileFault::Kind::Other;
 }
 
-std::string notRegularFile(mode_t mode) {
-    return "it is " + kindOf(mode) + ", not a regular file";
+FileFault fault(FileFault::What what, std::string path = {}, int error = 0) {
+    FileFault fault;
+    fault.what = what;
+    fault.error = error;
+    fault.path = std::move(path);
+    return fault;
 }
 
-std::string tooLarge(std::size_t size) {
-    return "at " + std::to_string(size) + " bytes it is larger than a settings file can be (" +
-           std::to_string(kLargestSettingsFile) + ")";
+FileFault notRegular(mode_t mode) {
+    FileFault notRegular = fault(FileFault::What::NotRegular);
+    notRegular.kind = kindOf(mode);
+    return notRegular;
+}
+
+FileFault tooLarge(std::size_t size) {
+    FileFault tooLarge = fault(FileFault::What::TooLarge);
+    tooLarge.size = size;
+    return tooLarge;
 }
 
 // The file that `path` finally names, following every symbolic link on the way.
 struct LinkTarget {
     fs::path path;
-    std::optional<std::string> fault;
+    std::optional<FileFault> fault;
 };
 
 LinkTarget followLinks(const std::string& path) {
     fs::path target(path);
-    for (int hop = 0; hop <= kMostLinks; ++hop) {
+    for (int hop = 0; hop <= kMostSymbolicLinks; ++hop) {
         std::error_code error;
         if (!fs::is_symlink(fs::symlink_status(target, error))) {
             return {target, std::nullopt};
         }
         const fs::path next = fs::read_symlink(target, error);
         if (error) {
-            return {target, "its link " + target.string() + " cannot be read: " + error.message()};
+            return {target, fault(FileFault::What::LinkUnreadable, target.string(), error.value())};
         }
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    return {target, "it leads through more than " + std::to_string(kMostLinks) +
-                        " symbolic links, or round in a loop"};
+    return {target, fault(FileFault::What::TooManyLinks)};
 }
 
 fs::path folderOf(const fs::path& file) {
@@ -169,7 +172,7 @@ bool holdsExactly(int descriptor, std::string_view text) {
 
 // Makes the rename itself lasting. Some file systems cannot flush a folder and say so; the
 // rename stands there as well as they can make it.
-std::optional<std::string> syncFolder(const fs::path& folder) {
+std::optional<FileFault> syncFolder(const fs::path& folder) {
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) {
         return std::nullopt;
@@ -179,8 +182,7 @@ std::optional<std::string> syncFolder(const fs::path& folder) {
     const int error = errno;
     ::close(descriptor);
     if (!synced) {
-        return "the new file is in place, but its folder could not be flushed to the disk: " +
-               errorText(error);
+        return fault(FileFault::What::FolderNotFlushed, folder.string(), error);
     }
     return std::nullopt;
 }
@@ -188,19 +190,19 @@ std::optional<std::string> syncFolder(const fs::path& folder) {
 } // namespace
 
 SettingsFileRead readSettingsFile(const std::string& path) {
-    const auto notRead = [](std::string why) {
-        return SettingsFileRead{
-            SettingsFileRead::Outcome::NotRead, {}, "it cannot be read: " + why};
+    const auto notRead = [](FileFault why) {
+        return SettingsFileRead{SettingsFileRead::Outcome::NotRead, {}, std::move(why)};
     };
+    const auto unreadable = [](int error) { return fault(FileFault::What::Unreadable, {}, error); };
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         if (errno == ENOENT) {
             return {};
         }
-        return notRead(errorText(errno));
+        return notRead(unreadable(errno));
     }
     if (!S_ISREG(status.st_mode)) {
-        return notRead(notRegularFile(status.st_mode));
+        return notRead(notRegular(status.st_mode));
     }
     if (std::size_t(status.st_size) > kLargestSettingsFile) {
         return notRead(tooLarge(std::size_t(status.st_size)));
@@ -209,13 +211,13 @@ SettingsFileRead readSettingsFile(const std::string& path) {
     // hang the start.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) {
-        return notRead(errorText(errno));
+        return notRead(unreadable(errno));
     }
     SettingsFileRead read{SettingsFileRead::Outcome::Read, {}, {}};
     if (::fstat(descriptor, &status) != 0) {
-        read = notRead(errorText(errno));
+        read = notRead(unreadable(errno));
     } else if (!S_ISREG(status.st_mode)) {
-        read = notRead(notRegularFile(status.st_mode));
+        read = notRead(notRegular(status.st_mode));
     } else {
         // Read to its end, or to one byte past the most that is taken: a file that grew since
         // the look is no settings file either.
@@ -226,7 +228,7 @@ SettingsFileRead readSettingsFile(const std::string& path) {
                 continue;
             }
             if (got < 0) {
-                read = notRead(errorText(errno));
+                read = notRead(unreadable(errno));
                 break;
             }
             if (got == 0) {
@@ -242,25 +244,25 @@ SettingsFileRead readSettingsFile(const std::string& path) {
     return read;
 }
 
-std::optional<std::string> replaceSettingsFile(const std::string& path, std::string_view text) {
+std::optional<FileFault> replaceSettingsFile(const std::string& path, std::string_view text) {
     const LinkTarget target = followLinks(path);
     if (target.fault) {
         return target.fault;
     }
-    // The file that is replaced, as the messages name it.
-    const std::string it = target.path == fs::path(path)
-                               ? std::string("it")
-                               : "the file it links to, " + target.path.string() + ",";
+    // The file that is replaced, when the messages must name it: the one a link leads to.
+    const std::string linked = target.path == fs::path(path) ? std::string() : target.path.string();
     struct stat earlier {};
     const bool exists = ::lstat(target.path.c_str(), &earlier) == 0;
     if (exists && !S_ISREG(earlier.st_mode)) {
-        return it + " is " + kindOf(earlier.st_mode) + ", not a regular file";
+        FileFault notRegular = fault(FileFault::What::TargetNotRegular, linked);
+        notRegular.kind = kindOf(earlier.st_mode);
+        return notRegular;
     }
     const fs::path folder = folderOf(target.path);
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) {
-        return "its folder " + folder.string() + " cannot be made: " + error.message();
+        return fault(FileFault::What::FolderNotMade, folder.string(), error.value());
     }
     removeLeftoverSaves(path);
 
@@ -269,31 +271,31 @@ std::optional<std::string> replaceSettingsFile(const std::string& path, std::str
     ::unlink(temporaryPath.c_str());
     TemporaryFile temporary(temporaryPath);
     if (temporary.descriptor() < 0) {
-        return "the new file " + temporary.path().string() + " cannot be made: " + errorText(errno);
+        return fault(FileFault::What::NewFileNotMade, temporary.path().string(), errno);
     }
     // The new file gets the earlier one's permissions; a file system without them keeps its own.
     if (exists) {
         ::fchmod(temporary.descriptor(), earlier.st_mode & 07777);
     }
-    const auto failed = [&](const std::string& what) {
-        return what + " " + temporary.path().string() + " failed: " + errorText(errno);
+    const auto failed = [&](FileFault::What what) {
+        return fault(what, temporary.path().string(), errno);
     };
     if (!writeAll(temporary.descriptor(), text)) {
-        return failed("writing");
+        return failed(FileFault::What::WriteFailed);
     }
     if (::fsync(temporary.descriptor()) != 0) {
-        return failed("flushing");
+        return failed(FileFault::What::FlushFailed);
     }
     if (!holdsExactly(temporary.descriptor(), text)) {
-        return "the new file " + temporary.path().string() +
-               " does not read back as it was written";
+        return fault(FileFault::What::ReadBackDiffers, temporary.path().string());
     }
     if (!temporary.close()) {
-        return failed("closing");
+        return failed(FileFault::What::CloseFailed);
     }
     if (!temporary.renameOver(target.path)) {
-        return "renaming " + temporary.path().string() + " over " + it +
-               " failed: " + errorText(errno);
+        FileFault renameFailed = failed(FileFault::What::RenameFailed);
+        renameFailed.other = linked;
+        return renameFailed;
     }
     return syncFolder(folder);
 }

@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/ProgramSetup.h"
-#include "app/SettingsStore.h"
+#include "app/SettingsPath.h"
 #include "app/SingleInstance.h"
 #include "base/Clock.h"
 #include "ui/WindowSystem.h"

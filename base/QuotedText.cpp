@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kShownCharacters = 60;
-
 struct Decoded {
     char32_t character;
     std::size_t length;
@@ -86,11 +84,11 @@ std::string escaped(char32_t c) {
 
 } // namespace
 
-std::string quotedText(std::string_view text) {
+std::string quotedText(std::string_view text, int shownCharacters) {
     std::string quoted = "\"";
     int shown = 0;
     std::size_t at = 0;
-    while (at < text.size() && shown < kShownCharacters) {
+    while (at < text.size() && shown < shownCharacters) {
         const auto decoded = decodeOne(text.substr(at));
         if (!decoded) {
             quoted += hexEscape("\\x%02x", static_cast<std::uint8_t>(text[at]));
@@ -109,4 +107,9 @@ std::string quotedText(std::string_view text) {
         quoted += "...";
     }
     return quoted;
+}
+
+std::string quotedPath(std::string_view path) {
+    // No path is longer than the longest one the system takes, PATH_MAX bytes.
+    return quotedText(path, 4096);
 }

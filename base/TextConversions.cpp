@@ -25,6 +25,9 @@ struct DecimalNumber {
 // arithmetic below inside std::int64_t whatever the text says.
 constexpr std::int64_t kExponentLimit = 1'000'000;
 
+// The most significant digits that the text of a Single has.
+constexpr long kSingleDigits = 7;
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -206,17 +209,69 @@ std::string singleToText(float value) {
     if (value == 0.0f) {
         return "0"; // also for -0, which reads back as the same value
     }
-    // Window measures read best in plain notation ("-900000", "1007.5"); only values far
-    // outside any screen fall back to the exponent form ("3e+30").
-    const float magnitude = std::abs(value);
-    const bool plain = magnitude >= 1e-4f && magnitude < 1e16f;
+    // The shortest digits that read back to the same Single. A Single may need up to nine,
+    // and the stored form of a fraction has at most seven, so a longer one is rounded to
+    // seven: 1000.123474... is written "1000.123". Seven digits read back to a Single whose
+    // own shortest digits are those seven again, so a value written once is written the same
+    // ever after. A whole number keeps every digit it needs: every place a window reports is
+    // one, and none of them may move.
     std::array<char, 64> buffer{};
-    const auto [end, error] =
-        plain ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                              std::chars_format::fixed)
-              : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (error != std::errc()) {
-        stopWithError("a window measure could not be written as text");
+    const auto write = [&](auto... precision) {
+        const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                                std::chars_format::scientific, precision...);
+        if (error != std::errc()) {
+            stopWithError("a window measure could not be written as text");
+        }
+        return std::string_view(buffer.data(), std::size_t(end - buffer.data()));
+    };
+    std::string_view scientific = write();
+    const auto e = [&] { return scientific.find('e'); };
+    const bool plainWhole = value == std::trunc(value) && std::abs(value) < 1e16f;
+    if (!plainWhole && std::count_if(scientific.begin(), scientific.begin() + long(e()), isDigit) >
+                           kSingleDigits) {
+        scientific = write(int(kSingleDigits - 1));
     }
-    return std::string(buffer.data(), end);
+    // "-d.ddde+XX" taken apart into its sign, its digits without trailing zeros and the
+    // power of ten of the first digit.
+    std::string digits;
+    for (const char c : scientific.substr(0, e())) {
+        if (isDigit(c)) {
+            digits += c;
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    int power = 0;
+    std::from_chars(scientific.data() + e() + (scientific[e() + 1] == '+' ? 2 : 1),
+                    scientific.data() + scientific.size(), power);
+    // Built by appending: g++ 12 at -O3 takes a literal joined to a string for an overlap.
+    std::string text(value < 0 ? 1 : 0, '-');
+    // Window measures read best in plain notation ("-900000", "1007.5"); only values far
+    // outside any screen take an exponent ("3e+30").
+    if (power < -4 || power >= 16) {
+        text += digits.front();
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += power < 0 ? "e-" : "e+";
+        if (std::abs(power) < 10) {
+            text += '0';
+        }
+        text += std::to_string(std::abs(power));
+    } else if (power < 0) {
+        text += "0.";
+        text.append(std::size_t(-power - 1), '0');
+        text += digits;
+    } else {
+        const auto whole = std::size_t(power) + 1;
+        text.append(digits, 0, whole);
+        text.append(whole - std::min(whole, digits.size()), '0');
+        if (digits.size() > whole) {
+            text += '.';
+            text.append(digits, whole);
+        }
+    }
+    return text;
 }

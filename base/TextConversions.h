@@ -23,7 +23,8 @@ std::optional<float> textToSingle(std::string_view text);
 // Plain decimal text: a leading "-" when negative, no blanks, no grouping.
 std::string longToText(std::int32_t value);
 
-// The shortest text that reads back to the same value: "1000", "-900000", "1007.5", "0.1".
-// Integral values have no decimal point; only magnitudes from 1e16 up or below 1e-4 take an
-// exponent ("3e+30"). The value must be finite.
+// The shortest text that reads back to the same value when that has at most seven
+// significant digits ("1000", "-900000", "1007.5", "0.1"), else the value rounded to seven
+// ("1000.123" for 1000.123474...). Integral values have no decimal point; only magnitudes
+// from 1e16 up or below 1e-4 take an exponent ("3e+30"). The value must be finite.
 std::string singleToText(float value);

@@ -12,7 +12,7 @@
 struct LoneTrackMap {
     TrainModel model{SharedState{}};
     TrackCells cells;
-    TrackMapWindow window{model, cells, StoredPlace("frmTrackMap", {0, 0}, {0, 0}, false)};
+    TrackMapWindow window{model, cells, StoredPlace({0, 0}, {0, 0}, {}, false)};
 
     // The track map as it shows now: a grab draws every cell from its present colour.
     QImage image() { return window.grab().toImage(); }

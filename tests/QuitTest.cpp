@@ -77,6 +77,14 @@ TEST_F(QuitTest, UntouchedPlacesAreWrittenBackAsTheyWereRead) {
     EXPECT_EQ(values.size(), 13);
 }
 
+TEST_F(QuitTest, AnOverviewNeverOpenedWritesItsPlaceAsTheFileHoldsItAtQuit) {
+    restartWith("[frmOverview]\nLeft=2000\nTop=300\n");
+    settings.editFile("[frmOverview]\nLeft=600\nTop=1200\n");
+    EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(0), "");
+    EXPECT_EQ(settings.fileValues()["frmOverview/Left"], "600");
+    EXPECT_EQ(settings.fileValues()["frmOverview/Top"], "1200");
+}
+
 TEST_F(QuitTest, ClosingTheTrackMapQuits) {
     EXPECT_EXIT(trackMap().close(), testing::ExitedWithCode(0), "");
     EXPECT_EQ(settings.fileValues(), defaultValues());
@@ -107,7 +115,7 @@ TEST_F(QuitTest, ASettingsFolderThatCannotBeMadeIsReportedWithAFailingStatus) {
     useConfigFolder(QStringLiteral("/proc/varnok-settings"));
     restart();
     EXPECT_EXIT(clickQuit(), testing::ExitedWithCode(1),
-                "could not save the settings to /proc/varnok-settings/Varnok/Varnok\\.conf");
+                "could not save the settings to \"/proc/varnok-settings/Varnok/Varnok\\.conf\"");
 }
 
 } // namespace

@@ -35,6 +35,13 @@ public:
         file.write(contents);
     }
 
+    // Changes the file where it is, as the user's editor does while the program runs.
+    void editFile(const QByteArray& contents) {
+        QFile file(filePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+    }
+
     // The text of one key as another program would read the file.
     QVariant stored(const QString& key) const {
         QSettings reader(filePath(), QSettings::IniFormat);

@@ -51,17 +51,17 @@ WId windowId(const char* text) {
     return static_cast<WId>(std::strtoull(text, nullptr, 0));
 }
 
-StoredPlace unplaced(const char* section) {
-    return StoredPlace(section, {0, 0}, {0, 0}, false);
+StoredPlace unplaced() {
+    return StoredPlace({0, 0}, {0, 0}, {}, false);
 }
 
 // The program's windows, built by its own code and never shown.
 struct DesignWindows {
     TrainModel model{SharedState{}};
     TrackCells cells;
-    TrackMapWindow trackMap{model, cells, unplaced("frmTrackMap")};
-    TrainControlWindow trainControl{model, unplaced("frmTrainControl")};
-    OverviewWindow overview{model, unplaced("frmOverview")};
+    TrackMapWindow trackMap{model, cells, unplaced()};
+    TrainControlWindow trainControl{model, unplaced()};
+    OverviewWindow overview{model, unplaced()};
 
     QWidget* named(const QString& name) {
         if (name == QStringLiteral("frmTrackMap")) {

@@ -3,6 +3,9 @@
 #include "ScratchSettings.h"
 #include "SmallDisk.h"
 #include "app/SettingsDocument.h"
+#include "app/SettingsPath.h"
+#include "app/SettingsReport.h"
+#include "base/TextConversions.h"
 #include "sim/Palette.h"
 
 #include <QDir>
@@ -23,20 +26,47 @@ namespace {
 
 using testing::HasSubstr;
 
+// The sentences of the warnings, a line each.
+std::string linesOf(const std::vector<SettingsWarning>& warnings) {
+    std::string lines;
+    for (const QString& sentence : sentencesOf(warnings)) {
+        lines += sentence.toStdString() + "\n";
+    }
+    return lines;
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// The store of the settings file where the environment puts it.
+SettingsStore openStore() {
+    return SettingsStore(QFile::encodeName(settingsFilePath()).toStdString());
+}
+
 class SettingsTest : public testing::Test {
 protected:
-    // Loads the shared state from the scratch store, returning what was printed as warnings.
+    // Loads the shared state from the scratch store, returning the warnings, a line each.
     std::string load() {
-        testing::internal::CaptureStderr();
-        SettingsStore store;
-        LoadSettings(store, state);
-        return testing::internal::GetCapturedStderr();
+        const SettingsStore store = openStore();
+        std::vector<SettingsWarning> warnings = strayLines(store);
+        for (SettingsWarning& warning : LoadSettings(store, state)) {
+            warnings.push_back(std::move(warning));
+        }
+        return linesOf(warnings);
     }
 
     // Writes the state with every window at its default place, as a Quit right after
     // start-up would, and flushes; returns what went wrong.
-    std::optional<QString> saveWithDefaultPlaces(SettingsStore& store) {
-        WriteQuitSettings(store, state, {1000, 7950, 1000, 1110, 1000, 5650, 1360});
+    std::optional<FileFault> saveWithDefaultPlaces(SettingsStore& store) {
+        KeptValues values;
+        values.state = state;
+        values.trackMap = {1000, 1110};
+        values.trainControl = {1000, 5650};
+        values.trainControlHeight = 1360;
+        values.overview = {1000, 7950};
+        WriteQuitSettings(store, values);
         return store.flush();
     }
 
@@ -179,7 +209,7 @@ TEST_F(SettingsTest, ARejectedTextIsShownOnOneLine) {
     storeGlobal("TrainCount", "\"2\\n3\"");
     const std::string warnings = load();
     EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
-    EXPECT_THAT(warnings, HasSubstr("2?3"));
+    EXPECT_THAT(warnings, HasSubstr("\"2\\n3\""));
 }
 
 TEST_F(SettingsTest, ADamagedFileNeverStopsStartUp) {
@@ -218,32 +248,35 @@ TEST_F(SettingsTest, AnUnreadableStoreGivesTheDefaultsAndSaysSo) {
 TEST_F(SettingsTest, WindowMeasuresMustBeFiniteNumbers) {
     settings.writeFile("[frmTrackMap]\nLeft=1007.5\nTop=1e39\n[frmOverview]\nLeft=nan\n"
                        "Top=-3.25\n");
-    SettingsStore store;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(store.readSingle("frmTrackMap", "Left", 1000), 1007.5f);
-    EXPECT_EQ(store.readSingle("frmTrackMap", "Top", 1110), 1110.0f);
-    EXPECT_EQ(store.readSingle("frmOverview", "Left", 1000), 1000.0f);
-    EXPECT_EQ(store.readSingle("frmOverview", "Top", 7950), -3.25f);
-    const std::string warnings = testing::internal::GetCapturedStderr();
+    const SettingsStore store = openStore();
+    KeptValues values;
+    std::vector<SettingsWarning> read = readSection(store, kTrackMapSection, values);
+    for (SettingsWarning& warning : readSection(store, kOverviewSection, values)) {
+        read.push_back(std::move(warning));
+    }
+    EXPECT_EQ(values.trackMap.left, 1007.5f);
+    EXPECT_EQ(values.trackMap.top, 1110.0f);
+    EXPECT_EQ(values.overview.left, 1000.0f);
+    EXPECT_EQ(values.overview.top, -3.25f);
+    const std::string warnings = linesOf(read);
     EXPECT_THAT(warnings, HasSubstr("[frmTrackMap] Top = \"1e39\""));
     EXPECT_THAT(warnings, HasSubstr("[frmOverview] Left = \"nan\""));
     EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 2);
 }
 
 TEST_F(SettingsTest, QuitWritesExactlyTheElevenValuesAsPlainText) {
-    SettingsStore store;
+    SettingsStore store = openStore();
     LoadSettings(store, state);
-    state.TrainCount = 2;
-    state.TrainData[2].ColorIndex = 26;
-    state.TrainData[1].Length = 77; // lengths are not kept
-    WriteQuitSettings(store, state,
-                      {.overviewLeft = 1000,
-                       .overviewTop = 7950,
-                       .trackMapLeft = 1007.5f,
-                       .trackMapTop = 1110,
-                       .trainControlLeft = -15,
-                       .trainControlTop = 5650,
-                       .trainControlHeight = 1960});
+    KeptValues values;
+    values.state = state;
+    values.state.TrainCount = 2;
+    values.state.TrainData[2].ColorIndex = 26;
+    values.state.TrainData[1].Length = 77; // lengths are not kept
+    values.overview = {1000, 7950};
+    values.trackMap = {1007.5f, 1110};
+    values.trainControl = {-15, 5650};
+    values.trainControlHeight = 1960;
+    WriteQuitSettings(store, values);
     EXPECT_EQ(store.flush(), std::nullopt);
 
     QStringList keys = settings.storedKeys();
@@ -262,16 +295,83 @@ TEST_F(SettingsTest, QuitWritesExactlyTheElevenValuesAsPlainText) {
 
     // The next start reads them back; what Quit does not keep starts from its default.
     SharedState next;
-    SettingsStore reopened;
+    SettingsStore reopened = openStore();
     LoadSettings(reopened, next);
     EXPECT_EQ(next.TrainCount, 2);
     EXPECT_EQ(next.TrainData[2].ColorIndex, 26);
     EXPECT_EQ(next.TrainData[1].Length, 5);
 }
 
+// Files as editors and other programs write them: each is read as its user meant it, saved
+// by a Quit that changed the number of trains and a colour, and read again. The save changes
+// only the two values, keeps every other byte, and ends the lines it adds as the file does.
+TEST_F(SettingsTest, FilesOfEveryFormAreReadSavedAndReadAgainAsMeant) {
+    struct Case {
+        const char* what;
+        std::string file;
+        std::int32_t trainCount;
+        float trackMapLeft;
+        std::string warning; // of the first read; none again
+        std::string savedHead;
+        std::string addedLineEnd;
+    };
+    const std::vector<Case> cases = {
+        {"mixed line ends", "[Globals]\r\nTrainCount=3\rUserKey=precious\r\nTrainColor0=9\n", 3,
+         1000, "\"[Globals] UserKey\" is not a Varnok setting; it is kept as it is",
+         "[Globals]\r\nTrainCount=2\rUserKey=precious\r\nTrainColor0=26\n", "\r\n"},
+        {"a byte-order mark", "\xEF\xBB\xBF[Globals]\nTrainCount=3\nTrainColor0=9\n", 3, 1000, "",
+         "\xEF\xBB\xBF[Globals]\nTrainCount=2\nTrainColor0=26\n", "\n"},
+        {"carriage returns alone",
+         "[Globals]\rTrainCount=3\rTrainColor0=9\r[frmTrackMap]\rLeft=1500\r", 3, 1500, "",
+         "[Globals]\rTrainCount=2\rTrainColor0=26\r", "\r"},
+        {"carriage returns and line feeds", "[Globals]\r\nTrainCount=3\r\nTrainColor0=9\r\n", 3,
+         1000, "", "[Globals]\r\nTrainCount=2\r\nTrainColor0=26\r\n", "\r\n"},
+        {"comments after values",
+         "[Globals]\nTrainCount=3 ; three trains\nTrainColor0 = \"9\" ;mine\n", 3, 1000, "",
+         "[Globals]\nTrainCount=2 ; three trains\nTrainColor0 = 26 ;mine\n", "\n"},
+        {"a fractional place", "[frmTrackMap]\nLeft=1000.123456\r\n[Globals]\nTrainCount=3\n", 3,
+         1000.123456f, "", "[frmTrackMap]\nLeft=1000.123\r\n", "\n"},
+    };
+    for (const Case& c : cases) {
+        settings.writeFile(QByteArray::fromStdString(c.file));
+        std::vector<SettingsWarning> warnings = strayLines(openStore());
+        SettingsStore store = openStore();
+        KeptValues values;
+        for (const std::string_view section : {kGlobalsSection, kTrackMapSection}) {
+            for (SettingsWarning& warning : readSection(store, section, values)) {
+                warnings.push_back(std::move(warning));
+            }
+        }
+        EXPECT_EQ(linesOf(warnings), c.warning.empty() ? "" : "settings: " + c.warning + "\n")
+            << c.what;
+        EXPECT_EQ(values.state.TrainCount, c.trainCount) << c.what;
+        EXPECT_EQ(values.trackMap.left, c.trackMapLeft) << c.what;
+
+        values.state.TrainCount = 2;
+        values.state.TrainData[0].ColorIndex = 26;
+        WriteQuitSettings(store, values);
+        ASSERT_EQ(store.flush(), std::nullopt) << c.what;
+        const std::string saved = contentsOf(settings.filePath()).toStdString();
+        EXPECT_TRUE(saved.starts_with(c.savedHead)) << c.what << ":\n" << saved;
+        std::string added = saved.substr(c.savedHead.size());
+        for (std::size_t end = 0; (end = added.find(c.addedLineEnd)) != std::string::npos;) {
+            added.erase(end, c.addedLineEnd.size());
+        }
+        EXPECT_EQ(added.find_first_of("\r\n"), std::string::npos) << c.what << ":\n" << saved;
+
+        const SettingsStore again = openStore();
+        KeptValues reread;
+        EXPECT_EQ(linesOf(readSection(again, kGlobalsSection, reread)), "") << c.what;
+        readSection(again, kTrackMapSection, reread);
+        EXPECT_EQ(reread.state.TrainCount, 2) << c.what;
+        EXPECT_EQ(reread.state.TrainData[0].ColorIndex, 26) << c.what;
+        EXPECT_EQ(singleToText(reread.trackMap.left), singleToText(c.trackMapLeft)) << c.what;
+    }
+}
+
 TEST_F(SettingsTest, QuitKeepsKeysItDoesNotWrite) {
     settings.writeFile("[Globals]\nTrainLength0=9\nSomethingElse=kept\n[Elsewhere]\nx=1\n");
-    SettingsStore store;
+    SettingsStore store = openStore();
     LoadSettings(store, state);
     EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt);
     EXPECT_EQ(settings.stored("Globals/TrainLength0"), QVariant(QStringLiteral("9")));
@@ -281,7 +381,7 @@ TEST_F(SettingsTest, QuitKeepsKeysItDoesNotWrite) {
 
 TEST_F(SettingsTest, ASaveOverADamagedFileSucceeds) {
     settings.writeFile("[Globals]\nnot a setting\nTrainCount=2\n");
-    SettingsStore store;
+    SettingsStore store = openStore();
     LoadSettings(store, state);
     EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt);
     EXPECT_EQ(settings.stored("Globals/TrainCount"), QVariant(QStringLiteral("2")));
@@ -289,14 +389,14 @@ TEST_F(SettingsTest, ASaveOverADamagedFileSucceeds) {
 
 TEST_F(SettingsTest, AFailedSaveIsReported) {
     QDir().mkpath(settings.filePath());
-    SettingsStore store;
+    SettingsStore store = openStore();
     EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
 }
 
 TEST_F(SettingsTest, AFailedSaveOverADamagedFileIsReported) {
     // The damage is met first; the failed write must not hide behind it.
     settings.writeFile("[Globals]\nnot a setting\n");
-    SettingsStore store;
+    SettingsStore store = openStore();
     LoadSettings(store, state);
     QFile::remove(settings.filePath());
     QDir().mkpath(settings.filePath());
@@ -317,7 +417,7 @@ QByteArray earlierFile(int noteLength) {
 TEST_F(SettingsTest, ASaveRenamesANewFileOverTheOldOne) {
     settings.writeFile(earlierFile(100));
     const auto inodeBefore = inodeOf(settings.filePath());
-    SettingsStore store;
+    SettingsStore store = openStore();
     LoadSettings(store, state);
     EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt);
     EXPECT_NE(inodeOf(settings.filePath()), inodeBefore);
@@ -344,7 +444,7 @@ TEST_F(SettingsTest, ASaveThatStopsOnAFullDiskLeavesTheEarlierFileWhole) {
     // Room for a part of the new file only.
     disk.fillLeaving(12);
 
-    SettingsStore store;
+    SettingsStore store = openStore();
     LoadSettings(store, state);
     state.TrainCount = 3;
     EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
@@ -356,7 +456,7 @@ TEST_F(SettingsTest, ASaveThatStopsOnAFullDiskLeavesTheEarlierFileWhole) {
 
     // With room again the same save goes through: space was all it lacked.
     disk.empty();
-    SettingsStore again;
+    SettingsStore again = openStore();
     LoadSettings(again, state);
     state.TrainCount = 3;
     EXPECT_EQ(saveWithDefaultPlaces(again), std::nullopt);
@@ -372,7 +472,7 @@ TEST_F(SettingsTest, AFirstSaveOnAFullDiskLeavesNoFileBehind) {
     useConfigFolder(disk.path());
     ASSERT_TRUE(QDir().mkpath(disk.path() + QStringLiteral("/Varnok")));
     disk.fillLeaving(0);
-    SettingsStore store;
+    SettingsStore store = openStore();
     LoadSettings(store, state);
     EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
     EXPECT_EQ(QDir(disk.path() + QStringLiteral("/Varnok")).entryList(QDir::Files | QDir::Hidden),
@@ -394,10 +494,8 @@ TEST_F(SettingsTest, ASaveOverAFileOfDamagedLinesSucceeds) {
                                      : char(random()));
         }
         settings.writeFile(bytes);
-        testing::internal::CaptureStderr();
-        SettingsStore store;
+        SettingsStore store = openStore();
         LoadSettings(store, state);
-        testing::internal::GetCapturedStderr();
         state.TrainCount = 2;
         EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt) << "file " << file;
         EXPECT_EQ(settings.fileValues().value(QStringLiteral("Globals/TrainCount")),
@@ -416,10 +514,11 @@ TEST_F(SettingsTest, DuplicateAndUnknownKeysDoNotStopStartUp) {
     EXPECT_EQ(state.TrainData[1].Length, 7);
     // Each key given twice, and each key the program does not know, is named once; they are
     // kept in the file.
-    EXPECT_THAT(warnings, HasSubstr("[Globals] TrainCount is given 2 times; the last one counts"));
-    EXPECT_THAT(warnings, HasSubstr("[Globals] TrainColor0 is given 2 times"));
-    EXPECT_THAT(warnings, HasSubstr("[Globals] Whistle is not a Varnok setting; it is kept"));
-    EXPECT_THAT(warnings, HasSubstr("[Elsewhere] Key is not a Varnok setting"));
+    EXPECT_THAT(warnings,
+                HasSubstr("\"[Globals] TrainCount\" is given 2 times; the last one counts"));
+    EXPECT_THAT(warnings, HasSubstr("\"[Globals] TrainColor0\" is given 2 times"));
+    EXPECT_THAT(warnings, HasSubstr("\"[Globals] Whistle\" is not a Varnok setting; it is kept"));
+    EXPECT_THAT(warnings, HasSubstr("\"[Elsewhere] Key\" is not a Varnok setting"));
     EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 5) << warnings;
 }
 
@@ -446,11 +545,12 @@ TEST_F(SettingsTest, AFileFullOfStrayKeysGetsAFewLines) {
 }
 
 TEST(RepeatedKeys, AreFoundWithinASectionAndAcrossItsReturns) {
+    // "[broken" opens a section as well, to the end of its line.
     const std::string text = "top=1\n top = 2\n[Globals]\nA=1\r\n; A=comment\n# A=comment\nB=1\n"
                              "[Other]\nA=1\nno equals sign\n[broken\nA=2\n[ Globals ]\nA=3\n"
                              "B=2\nC=1\n";
     const std::vector<RepeatedKey> expected = {
-        {"General", "top", 2}, {"Other", "A", 2}, {"Globals", "A", 2}, {"Globals", "B", 2}};
+        {"General", "top", 2}, {"Globals", "A", 2}, {"Globals", "B", 2}};
     EXPECT_EQ(findRepeatedKeys(text), expected);
     EXPECT_TRUE(findRepeatedKeys("").empty());
     EXPECT_TRUE(findRepeatedKeys("[Globals]\nA=1\nB=1\n[Other]\nA=1").empty());
@@ -488,11 +588,6 @@ TEST_F(SettingsTest, ThePaletteDoesNotDependOnTheStore) {
 
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
 void writeBytes(const QString& path, const QByteArray& contents) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
@@ -510,10 +605,10 @@ QStringList filesIn(const QString& folder) {
 TEST_F(SettingsTest, ASaveCarriesEveryLineItDoesNotWriteOverAsItIs) {
     settings.writeFile("; comment\n[Globals]\r\nTrainCount=2\r\nnot a setting\nWhistle = loud \n"
                        "\n[Other]\nx=\"a,b\"");
-    SettingsStore store;
-    store.writeText("Globals", "TrainCount", "3");
-    store.writeText("Globals", "TrainColor0", "7");
-    store.writeText("New", "Key", "1");
+    SettingsStore store = openStore();
+    store.write("Globals", "TrainCount", "3");
+    store.write("Globals", "TrainColor0", "7");
+    store.write("New", "Key", "1");
     EXPECT_EQ(store.flush(), std::nullopt);
     EXPECT_EQ(contentsOf(settings.filePath()),
               "; comment\n[Globals]\r\nTrainCount=3\r\nnot a setting\nWhistle = loud \n"
@@ -548,7 +643,7 @@ TEST_F(SettingsTest, ASaveThroughASymbolicLinkReplacesItsTargetOrLeavesItWhole) 
         const QStringList files = filesIn(folder);
 
         disk.fillLeaving(4);
-        SettingsStore store;
+        SettingsStore store = openStore();
         LoadSettings(store, state);
         state.TrainCount = 3;
         EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt) << kind;
@@ -556,7 +651,7 @@ TEST_F(SettingsTest, ASaveThroughASymbolicLinkReplacesItsTargetOrLeavesItWhole) 
         EXPECT_EQ(filesIn(folder), files) << kind;
 
         disk.empty();
-        SettingsStore again;
+        SettingsStore again = openStore();
         LoadSettings(again, state);
         state.TrainCount = 3;
         EXPECT_EQ(saveWithDefaultPlaces(again), std::nullopt) << kind;
@@ -578,14 +673,14 @@ TEST_F(SettingsTest, ASaveOnANearlyFullDiskWithoutHardLinksLeavesTheEarlierFileW
     const QByteArray earlier = earlierFile(6 * 1024);
     writeBytes(path, earlier);
     disk.fillLeaving(4);
-    SettingsStore store;
+    SettingsStore store = openStore();
     LoadSettings(store, state);
     EXPECT_NE(saveWithDefaultPlaces(store), std::nullopt);
     EXPECT_TRUE(contentsOf(path) == earlier);
     EXPECT_EQ(filesIn(disk.path() + QStringLiteral("/Varnok")), QStringList({"Varnok.conf"}));
 
     disk.empty();
-    SettingsStore again;
+    SettingsStore again = openStore();
     LoadSettings(again, state);
     state.TrainCount = 3;
     EXPECT_EQ(saveWithDefaultPlaces(again), std::nullopt);
@@ -643,11 +738,12 @@ TEST_F(SettingsTest, ASaveThatCannotMakeItsNewFileLeavesTheEarlierOne) {
             std::cout << "skipped: " << c.what << "\n";
             continue;
         }
-        SettingsStore store;
+        SettingsStore store = openStore();
         LoadSettings(store, state);
         const auto failure = saveWithDefaultPlaces(store);
         ASSERT_NE(failure, std::nullopt) << c.what;
-        EXPECT_THAT(failure->toStdString(), HasSubstr(c.reason)) << c.what;
+        EXPECT_THAT(sentenceOf(NotSaved{store.path(), *failure}).toStdString(), HasSubstr(c.reason))
+            << c.what;
         EXPECT_TRUE(contentsOf(*path) == earlier) << c.what;
     }
 }
@@ -668,7 +764,7 @@ TEST_F(SettingsTest, LeftoversOfKilledSavesAreRemovedButNotThoseOfRunningOnes) {
          kept + QStringList{QStringLiteral(".Varnok.conf.saving-%1").arg(ended)}) {
         writeBytes(folder + '/' + name, "left over");
     }
-    SettingsStore store;
+    SettingsStore store = openStore();
     store.removeLeftovers();
     QStringList expected = kept + QStringList{QStringLiteral("Varnok.conf")};
     expected.sort();

@@ -41,13 +41,27 @@ void expectReadings(std::optional<T> (*read)(std::string_view),
     }
 }
 
-// Checks that the text written for a Single reads back to the same value.
+// Checks that the text written for a Single reads back to the same value, or, where that
+// needs more than seven significant digits, to the value rounded to seven, which is then
+// written the same again. A whole number keeps every digit it needs.
 void expectReadsBack(float value) {
     const std::string text = singleToText(value);
     const auto back = textToSingle(text);
     ASSERT_TRUE(back.has_value()) << text;
-    // -0 reads back as 0, which compares equal.
-    ASSERT_EQ(*back, value) << text;
+    ASSERT_EQ(singleToText(*back), text) << value;
+    std::string digits;
+    for (const char c : text.substr(0, text.find('e'))) {
+        if (std::isdigit(static_cast<unsigned char>(c)) && (c != '0' || !digits.empty())) {
+            digits += c;
+        }
+    }
+    if (value == std::trunc(value) && std::abs(value) < 1e16f) {
+        // -0 reads back as 0, which compares equal.
+        ASSERT_EQ(*back, value) << text;
+    } else {
+        ASSERT_LE(digits.size(), 7u) << text;
+        ASSERT_LE(std::abs(*back - value), 6e-7 * std::abs(double(value))) << text;
+    }
 }
 
 } // namespace
@@ -171,12 +185,25 @@ TEST(LongToText, WritesPlainDecimalText) {
     }
 }
 
-TEST(SingleToText, WritesIntegralValuesWithoutADecimalPointAndTheShortestFractionThatReadsBack) {
-    const std::vector<std::pair<float, std::string_view>> writings = {
-        {0.0f, "0"},     {1000.0f, "1000"}, {1007.5f, "1007.5"},     {1e-4f, "0.0001"},
-        {-0.0f, "0"},    {1110.0f, "1110"}, {-1007.5f, "-1007.5"},   {1.0f / 3.0f, "0.33333334"},
-        {0.1f, "0.1"},   {5650.0f, "5650"}, {-900000.0f, "-900000"}, {100000.0f, "100000"},
-        {-15.0f, "-15"}, {0.25f, "0.25"}};
+TEST(SingleToText, WritesIntegralValuesWithoutADecimalPointAndFractionsInSevenDigits) {
+    const std::vector<std::pair<float, std::string_view>> writings = {{0.0f, "0"},
+                                                                      {1000.0f, "1000"},
+                                                                      {1007.5f, "1007.5"},
+                                                                      {1e-4f, "0.0001"},
+                                                                      {-0.0f, "0"},
+                                                                      {1110.0f, "1110"},
+                                                                      {-1007.5f, "-1007.5"},
+                                                                      {1.0f / 3.0f, "0.3333333"},
+                                                                      {0.1f, "0.1"},
+                                                                      {5650.0f, "5650"},
+                                                                      {-900000.0f, "-900000"},
+                                                                      {100000.0f, "100000"},
+                                                                      {-15.0f, "-15"},
+                                                                      {0.25f, "0.25"},
+                                                                      {1000.123456f, "1000.123"},
+                                                                      {123456789.0f, "123456790"},
+                                                                      {3e30f, "3e+30"},
+                                                                      {1.5e-5f, "1.5e-05"}};
     for (const auto& [value, text] : writings) {
         EXPECT_EQ(singleToText(value), text) << value;
     }

@@ -1,6 +1,5 @@
 #include "ui/StoredPlace.h"
 
-#include "base/TextConversions.h"
 #include "ui/DesignUnits.h"
 #include "ui/WindowSystem.h"
 
@@ -9,7 +8,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <cstdio>
 #include <utility>
 
 namespace {
@@ -38,23 +36,18 @@ bool reachable(const QRect& area) {
 
 } // namespace
 
-StoredPlace::StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback)
-    : StoredPlace(std::move(section), stored, fallback, windowSystemTellsPlaces()) {}
+StoredPlace::StoredPlace(PlaceTwips stored, PlaceTwips fallback, Unreachable unreachable)
+    : StoredPlace(stored, fallback, std::move(unreachable), windowSystemTellsPlaces()) {}
 
-StoredPlace::StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback,
+StoredPlace::StoredPlace(PlaceTwips stored, PlaceTwips fallback, Unreachable unreachable,
                          bool placesTold)
-    : m_section(std::move(section)), m_place(stored), m_fallback(fallback),
+    : m_unreachable(std::move(unreachable)), m_place(stored), m_fallback(fallback),
       m_placesTold(placesTold) {}
 
 void StoredPlace::moveWindow(QWidget& window) {
     const QRect area(pixelPlace(m_place), window.size().expandedTo(QSize(1, 1)));
     if (m_placesTold && !reachable(area)) {
-        std::fprintf(stderr,
-                     "varnok: settings: [%s] Left = %s, Top = %s leave too little of the window "
-                     "on any screen to reach it; using %s, %s\n",
-                     m_section.c_str(), singleToText(m_place.left).c_str(),
-                     singleToText(m_place.top).c_str(), singleToText(m_fallback.left).c_str(),
-                     singleToText(m_fallback.top).c_str());
+        m_unreachable(m_place, m_fallback);
         m_place = m_fallback;
     }
     m_placedAt = pixelPlace(m_place);

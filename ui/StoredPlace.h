@@ -2,7 +2,7 @@
 
 #include <QPoint>
 
-#include <string>
+#include <functional>
 
 class QWidget;
 
@@ -19,10 +19,13 @@ struct PlaceTwips {
 
 class StoredPlace {
 public:
+    // Told when the place read cannot be used, with the place used instead.
+    using Unreachable = std::function<void(PlaceTwips stored, PlaceTwips used)>;
+
     // The place read from the window's settings section, and the one it falls back on.
-    StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback);
+    StoredPlace(PlaceTwips stored, PlaceTwips fallback, Unreachable unreachable);
     // The same, for a window system that does or does not tell windows' places.
-    StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback, bool placesTold);
+    StoredPlace(PlaceTwips stored, PlaceTwips fallback, Unreachable unreachable, bool placesTold);
 
     // Moves the window to the place read, or to its default place when the one read would
     // leave too little of the window, at its present size, on any screen to grab and use it.
@@ -34,7 +37,7 @@ public:
     float top(const QWidget& window) const;
 
 private:
-    std::string m_section;
+    Unreachable m_unreachable;
     PlaceTwips m_place;
     PlaceTwips m_fallback;
     bool m_placesTold;

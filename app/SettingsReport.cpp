@@ -1,0 +1,231 @@
+#include "app/SettingsReport.h"
+
+#include "base/QuotedText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// At most this many lines about stray lines and keys; a file of noise would otherwise flood
+// the terminal.
+constexpr std::size_t kStrayLines = 10;
+
+QString quoted(const std::string& text) {
+    return QString::fromStdString(quotedText(text));
+}
+
+QString quotedPathOf(const std::string& path) {
+    return QString::fromStdString(quotedPath(path));
+}
+
+QString plain(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// "[section] key" of a name from the file.
+QString shownKey(const std::string& section, const std::string& key) {
+    return quoted("[" + section + "] " + key);
+}
+
+// "3, 7 and 9", or the first few of many.
+QString lineNumbers(const std::vector<std::size_t>& numbers) {
+    constexpr std::size_t kShown = 5;
+    QStringList shown;
+    for (std::size_t i = 0; i < std::min(numbers.size(), kShown); ++i) {
+        shown << QString::number(numbers[i]);
+    }
+    if (numbers.size() > kShown) {
+        return QStringLiteral("%1 and %2 more")
+            .arg(shown.join(QStringLiteral(", ")))
+            .arg(numbers.size() - kShown);
+    }
+    const QString last = shown.takeLast();
+    return shown.isEmpty()
+               ? last
+               : QStringLiteral("%1 and %2").arg(shown.join(QStringLiteral(", ")), last);
+}
+
+// "it is a FIFO, not a regular file", of `subject`.
+QString notRegular(const QString& subject, FileFault::Kind kind) {
+    switch (kind) {
+    case FileFault::Kind::Folder:
+        return QStringLiteral("%1 is a folder, not a regular file").arg(subject);
+    case FileFault::Kind::Fifo:
+        return QStringLiteral("%1 is a FIFO, not a regular file").arg(subject);
+    case FileFault::Kind::CharacterDevice:
+        return QStringLiteral("%1 is a character device, not a regular file").arg(subject);
+    case FileFault::Kind::BlockDevice:
+        return QStringLiteral("%1 is a block device, not a regular file").arg(subject);
+    case FileFault::Kind::Socket:
+        return QStringLiteral("%1 is a socket, not a regular file").arg(subject);
+    case FileFault::Kind::Other:
+        break;
+    }
+    return QStringLiteral("%1 is not a regular file").arg(subject);
+}
+
+bool isReadFault(const FileFault& fault) {
+    using What = FileFault::What;
+    return fault.what == What::Unreadable || fault.what == What::NotRegular ||
+           fault.what == What::TooLarge;
+}
+
+QString faultOf(const FileFault& fault) {
+    using What = FileFault::What;
+    const QString path = quotedPathOf(fault.path);
+    const QString error = systemError(fault.error);
+    switch (fault.what) {
+    case What::Unreadable:
+        return QStringLiteral("it cannot be read: %1").arg(error);
+    case What::NotRegular:
+        return QStringLiteral("it cannot be read: %1")
+            .arg(notRegular(QStringLiteral("it"), fault.kind));
+    case What::TooLarge:
+        return QStringLiteral("it cannot be read: at %1 bytes it is larger than a settings file "
+                              "can be (%2)")
+            .arg(fault.size)
+            .arg(kLargestSettingsFile);
+    case What::LinkUnreadable:
+        return QStringLiteral("its link %1 cannot be read: %2").arg(path, error);
+    case What::TooManyLinks:
+        return QStringLiteral("it leads through more than %1 symbolic links, or round in a loop")
+            .arg(kMostSymbolicLinks);
+    case What::TargetNotRegular:
+        return notRegular(fault.path.empty()
+                              ? QStringLiteral("it")
+                              : QStringLiteral("the file it links to, %1,").arg(path),
+                          fault.kind);
+    case What::FolderNotMade:
+        return QStringLiteral("its folder %1 cannot be made: %2").arg(path, error);
+    case What::NewFileNotMade:
+        return QStringLiteral("the new file %1 cannot be made: %2").arg(path, error);
+    case What::WriteFailed:
+        return QStringLiteral("writing %1 failed: %2").arg(path, error);
+    case What::FlushFailed:
+        return QStringLiteral("flushing %1 failed: %2").arg(path, error);
+    case What::ReadBackDiffers:
+        return QStringLiteral("the new file %1 does not read back as it was written").arg(path);
+    case What::CloseFailed:
+        return QStringLiteral("closing %1 failed: %2").arg(path, error);
+    case What::RenameFailed:
+        return fault.other.empty()
+                   ? QStringLiteral("renaming %1 over it failed: %2").arg(path, error)
+                   : QStringLiteral("renaming %1 over the file it links to, %2, failed: %3")
+                         .arg(path, quotedPathOf(fault.other), error);
+    case What::FolderNotFlushed:
+        return QStringLiteral("the new file is in place, but its folder could not be flushed to "
+                              "the disk: %1")
+            .arg(error);
+    }
+    return {};
+}
+
+QString whyRejected(const RejectedValue& rejected) {
+    using Why = RejectedValue::Why;
+    switch (rejected.why) {
+    case Why::NotWholeNumber:
+        return QStringLiteral("is not a whole number");
+    case Why::OutOfRange:
+        return QStringLiteral("is not in %1..%2").arg(rejected.min).arg(rejected.max);
+    case Why::NotTrueOrFalse:
+        return QStringLiteral("is not True, False or a number");
+    case Why::NotFiniteNumber:
+        return QStringLiteral("is not a finite number");
+    case Why::DoesNotFit:
+        return QStringLiteral("does not fit the rows of %1 = %2")
+            .arg(plain(rejected.fits), plain(rejected.fitsValue));
+    }
+    return {};
+}
+
+struct Sentence {
+    QString operator()(const FileNotRead& notRead) const {
+        return QStringLiteral("settings: %1: %2; every setting takes its default, and Quit leaves "
+                              "the file as it is")
+            .arg(quotedPathOf(notRead.path), faultOf(notRead.fault));
+    }
+    QString operator()(const NotSettingLines& damaged) const {
+        return damaged.lines.size() == 1
+                   ? QStringLiteral("settings: %1: line %2 is not a setting; it is kept as it is")
+                         .arg(quotedPathOf(damaged.path), lineNumbers(damaged.lines))
+                   : QStringLiteral("settings: %1: lines %2 are not settings; they are kept as "
+                                    "they are")
+                         .arg(quotedPathOf(damaged.path), lineNumbers(damaged.lines));
+    }
+    QString operator()(const RepeatedKey& repeated) const {
+        return QStringLiteral("settings: %1 is given %2 times; the last one counts")
+            .arg(shownKey(repeated.section, repeated.key))
+            .arg(repeated.times);
+    }
+    QString operator()(const UnknownKey& unknown) const {
+        return QStringLiteral("settings: %1 is not a Varnok setting; it is kept as it is")
+            .arg(shownKey(unknown.section, unknown.key));
+    }
+    // The section and the key are the program's own; the text is the file's, but for a value
+    // that does not fit, which is a number as the program writes it.
+    QString operator()(const RejectedValue& rejected) const {
+        const bool written = rejected.why == RejectedValue::Why::DoesNotFit;
+        return QStringLiteral("settings: [%1] %2 = %3 %4; using %5")
+            .arg(plain(rejected.section), plain(rejected.key),
+                 written ? plain(rejected.text) : quoted(rejected.text), whyRejected(rejected),
+                 plain(rejected.used));
+    }
+    QString operator()(const UnreachablePlace& place) const {
+        return QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the window "
+                              "on any screen to reach it; using %4, %5")
+            .arg(plain(place.section), plain(place.left), plain(place.top), plain(place.usedLeft),
+                 plain(place.usedTop));
+    }
+    QString operator()(const MoreStrayLines& more) const {
+        return QStringLiteral("settings: %1 more keys given twice or unknown").arg(more.count);
+    }
+    QString operator()(const NotSaved& notSaved) const {
+        return QStringLiteral("could not save the settings to %1: %2%3")
+            .arg(quotedPathOf(notSaved.path), faultOf(notSaved.fault),
+                 isReadFault(notSaved.fault) ? QStringLiteral(", so it is left as it is")
+                                             : QString());
+    }
+};
+
+bool isStray(const SettingsWarning& warning) {
+    return std::holds_alternative<NotSettingLines>(warning) ||
+           std::holds_alternative<RepeatedKey>(warning) ||
+           std::holds_alternative<UnknownKey>(warning);
+}
+
+} // namespace
+
+QString sentenceOf(const SettingsWarning& warning) {
+    return std::visit(Sentence{}, warning);
+}
+
+QStringList sentencesOf(const std::vector<SettingsWarning>& warnings) {
+    QStringList sentences;
+    std::size_t stray = 0;
+    for (const SettingsWarning& warning : warnings) {
+        if (!isStray(warning) || ++stray <= kStrayLines) {
+            sentences << sentenceOf(warning);
+        }
+    }
+    if (stray > kStrayLines) {
+        sentences << sentenceOf(MoreStrayLines{stray - kStrayLines});
+    }
+    return sentences;
+}
+
+void reportSettings(const std::vector<SettingsWarning>& warnings) {
+    for (const QString& sentence : sentencesOf(warnings)) {
+        const QString line = QStringLiteral("varnok: %1\n").arg(sentence);
+        std::fputs(line.toLocal8Bit().constData(), stderr);
+    }
+}
+
+void reportSettings(const SettingsWarning& warning) {
+    reportSettings(std::vector<SettingsWarning>{warning});
+}
