@@ -8,7 +8,8 @@
 // One program at a time on one settings file: two would each save over what the other saved.
 // The first start holds a lock in the runtime folder and listens on a local socket beside it;
 // a later start asks it, through the socket, to bring its windows to the front. A lock left by
-// a program that died does not count.
+// a program that died does not count. The lock is named from the file's real path, so a
+// settings file reached through links is one file.
 class SingleInstance final : public QObject {
     Q_OBJECT
 

@@ -177,15 +177,28 @@ TEST_F(ProgramTest, StartsWithinASecondWhateverIsInTheFilesPlace) {
 }
 
 TEST_F(ProgramTest, ASecondStartOnTheSameSettingsLeavesTheFirstRunning) {
+    writeSettings("[Globals]\n");
     EXPECT_TRUE(runsFor(1000));
-    QProcess second;
-    second.setProcessEnvironment(m_program.processEnvironment());
-    second.start(QStringLiteral(VARNOK_PROGRAM));
-    ASSERT_TRUE(second.waitForFinished(5000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(second.readAllStandardError(), "");
-    EXPECT_EQ(m_program.state(), QProcess::Running);
+    // The same file, reached as the first reached it, through a link to its folder, and
+    // through a link to the file from a folder of its own.
+    QTemporaryDir others;
+    const QString linkedFolder = others.path() + QStringLiteral("/linked");
+    const QString linkingFolder = others.path() + QStringLiteral("/linking");
+    ASSERT_TRUE(QFile::link(m_config.path(), linkedFolder));
+    ASSERT_TRUE(QDir().mkpath(linkingFolder + QStringLiteral("/Varnok")));
+    ASSERT_TRUE(QFile::link(settingsFile(), linkingFolder + QStringLiteral("/Varnok/Varnok.conf")));
+    for (const QString& config : {m_config.path(), linkedFolder, linkingFolder}) {
+        QProcessEnvironment environment = m_program.processEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        QProcess second;
+        second.setProcessEnvironment(environment);
+        second.start(QStringLiteral(VARNOK_PROGRAM));
+        ASSERT_TRUE(second.waitForFinished(5000)) << config.toStdString();
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0) << config.toStdString();
+        EXPECT_EQ(second.readAllStandardError(), "");
+        EXPECT_EQ(m_program.state(), QProcess::Running);
+    }
 
     // A lock left by a program that was killed does not stop the next start.
     m_program.kill();
