@@ -72,10 +72,8 @@ SingleInstance::Claim SingleInstance::claim() {
             return Claim::First;
         }
         if (m_lock.error() != QLockFile::LockFailedError) {
-            // No runtime folder to lock in: the program runs unguarded rather than not at all.
-            std::fprintf(stderr, "varnok: cannot lock %s; a second Varnok would not be noticed\n",
-                         m_lock.fileName().toLocal8Bit().constData());
-            return Claim::First;
+            // Unguarded, a second program would save over what this one saved.
+            return Claim::NoLock;
         }
         QLocalSocket socket;
         socket.connectToServer(m_socket);

@@ -17,9 +17,10 @@ public:
     explicit SingleInstance(const QString& settingsFile);
 
     enum class Claim {
-        First,   // this program runs
-        Shown,   // another runs and was asked to show its windows
-        NoAnswer // another holds the lock but did not answer
+        First,    // this program runs
+        Shown,    // another runs and was asked to show its windows
+        NoAnswer, // another holds the lock but did not answer
+        NoLock    // the lock cannot be taken, so another would not be noticed
     };
     Claim claim();
 

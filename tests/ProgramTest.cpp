@@ -1,4 +1,5 @@
 #include "NotSettingsFiles.h"
+#include "base/QuotedText.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <pwd.h>
+#include <unistd.h>
 
 // The real program, started as a user starts it, in a settings folder of its own.
 
@@ -74,61 +79,88 @@ TEST_F(ProgramTest, IgnoresArgumentsOfItsOwnWithAWarning) {
     EXPECT_THAT(errors, testing::Not(HasSubstr("offscreen")));
 }
 
-// The command line as a user meets it. Help and version are asked for where no window can
-// open at all: no platform chosen, no X server, no Wayland compositor.
-TEST_F(ProgramTest, AnswersItsCommandLine) {
+// The command line and the environment as a user meets them. Help and version are asked for
+// where no window can open at all: no platform chosen, no X server, no Wayland compositor.
+TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
+    // Variables set, or unset where they have no value, in this order.
+    using Variables = std::vector<std::pair<QString, std::optional<QString>>>;
     struct Case {
         QStringList arguments;
-        bool display;
+        Variables environment;
         int status; // -1: still running after a second
         std::vector<std::string> output;
         std::vector<std::string> errors; // each a whole line; none other
     };
+    const Variables noDisplay = {{"QT_QPA_PLATFORM", std::nullopt},
+                                 {"DISPLAY", std::nullopt},
+                                 {"WAYLAND_DISPLAY", std::nullopt}};
     const std::string settings = settingsFile().toStdString();
     const std::string usage = "Usage: varnok [--help | --version]";
-    const std::string noDisplay =
-        "varnok: no display to open windows on: DISPLAY is not set and no Wayland compositor "
-        "answers; set DISPLAY to a running X server, or run Varnok under xvfb-run";
+    const std::string noScreen = "varnok: no display to open windows on: ";
+    const std::string toXvfb = "; set DISPLAY to a running X server, or run Varnok under xvfb-run";
+    const std::string noneAtAll =
+        noScreen + "DISPLAY is not set and no Wayland compositor answers" + toXvfb;
     const auto unknown = [](const std::string& quoted) {
         return "varnok: ignoring the unknown argument " + quoted +
                " (varnok --help lists what it takes)";
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {{"--help"},
-         false,
+         noDisplay,
          0,
          {usage, "Settings: " + settings, "XDG_CONFIG_HOME", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
-          "man varnok"},
+          "XDG_RUNTIME_DIR", "man varnok"},
          {}},
-        {{"-h", "--version"}, false, 0, {usage}, {}},
-        {{"--version"}, false, 0, {"Varnok " VARNOK_VERSION "\n"}, {}},
-        {{}, false, 1, {}, {noDisplay}},
-        {{"--fast"}, false, 1, {}, {noDisplay}},
+        {{"-h", "--version"}, noDisplay, 0, {usage}, {}},
+        {{"--version"}, noDisplay, 0, {"Varnok " VARNOK_VERSION "\n"}, {}},
+        {{}, noDisplay, 1, {}, {noneAtAll}},
+        {{"--fast"}, noDisplay, 1, {}, {noneAtAll}},
         {{"a\x1b]0;owned\x07"
           "b\tc\r",
           "\xe2\x80\xae"
           "evil",
           QString(70, QChar('x'))},
-         true,
+         {},
          -1,
          {},
          {unknown("\"a\\x1b]0;owned\\x07b\\tc\\r\""), unknown("\"\\u202eevil\""),
           unknown('"' + std::string(60, 'x') + "\"...")}},
     };
-    for (std::size_t row = 0; row < std::size(cases); ++row) {
+    // A runtime folder made by another user where the program would make its own.
+    QTemporaryDir temporary;
+    const QString userRuntime = temporary.path() + QStringLiteral("/runtime-") +
+                                QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    std::optional<std::string> skipped;
+    if (QDir().mkdir(userRuntime) && ::chown(QFile::encodeName(userRuntime), 65534, 65534) == 0) {
+        cases.push_back({{},
+                         {{"XDG_RUNTIME_DIR", std::nullopt}, {"TMPDIR", temporary.path()}},
+                         1,
+                         {},
+                         {"varnok: no runtime folder of your own to keep one Varnok to a settings "
+                          "file: XDG_RUNTIME_DIR is not set, and " +
+                          quotedText(userRuntime.toStdString()) +
+                          " belongs to another user (uid 65534); set XDG_RUNTIME_DIR to a folder "
+                          "of your own with mode 0700"}});
+    } else {
+        skipped = "the row of a runtime folder made by another user needs the right to give a "
+                  "folder away (chown), which this machine refuses";
+    }
+    for (std::size_t row = 0; row < cases.size(); ++row) {
         const Case& c = cases[row];
         SCOPED_TRACE("row " + std::to_string(row));
         QProcessEnvironment environment = m_program.processEnvironment();
-        if (!c.display) {
-            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-                environment.remove(QString::fromLatin1(name));
+        for (const auto& [name, value] : c.environment) {
+            if (value) {
+                environment.insert(name, *value);
+            } else {
+                environment.remove(name);
             }
         }
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(VARNOK_PROGRAM), c.arguments);
         ASSERT_TRUE(program.waitForStarted());
-        const bool ended = program.waitForFinished(1000);
+        const bool ended = program.waitForFinished(c.status < 0 ? 1000 : 5000);
         if (c.status < 0) {
             EXPECT_FALSE(ended);
             program.kill();
@@ -148,6 +180,9 @@ TEST_F(ProgramTest, AnswersItsCommandLine) {
         }
         EXPECT_EQ(program.readAllStandardError().toStdString(), expectedErrors);
         EXPECT_FALSE(QFile::exists(settingsFile()));
+    }
+    if (skipped) {
+        GTEST_SKIP() << *skipped;
     }
 }
 
