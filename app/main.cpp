@@ -23,7 +23,8 @@ int main(int argc, char* argv[]) {
     case CommandLineRequest::Run:
         break;
     }
-    if (const auto noDisplay = chooseWindowSystem(argc, argv)) {
+    WindowSystemChoice windowSystem = chooseWindowSystem(argc, argv);
+    if (const auto& noDisplay = windowSystem.failure()) {
         std::fprintf(stderr, "varnok: %s\n", noDisplay->c_str());
         return EXIT_FAILURE;
     }
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
     }
     // Qt takes its own options (-platform, -display, ...) out of argv here.
     QApplication application(argc, argv);
+    // Qt has its own connection now: the probe's may end without the server resetting.
+    windowSystem.releaseProbe();
     if (!prepareProgram(argc, argv)) {
         return EXIT_FAILURE;
     }

@@ -94,6 +94,11 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
     const Variables noDisplay = {{"QT_QPA_PLATFORM", std::nullopt},
                                  {"DISPLAY", std::nullopt},
                                  {"WAYLAND_DISPLAY", std::nullopt}};
+    const auto withNoDisplay = [&](const QString& platform) {
+        Variables variables = noDisplay;
+        variables.emplace_back("QT_QPA_PLATFORM", platform);
+        return variables;
+    };
     const std::string settings = settingsFile().toStdString();
     const std::string usage = "Usage: varnok [--help | --version]";
     const std::string noScreen = "varnok: no display to open windows on: ";
@@ -115,6 +120,17 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
         {{"--version"}, noDisplay, 0, {"Varnok " VARNOK_VERSION "\n"}, {}},
         {{}, noDisplay, 1, {}, {noneAtAll}},
         {{"--fast"}, noDisplay, 1, {}, {noneAtAll}},
+        {{},
+         withNoDisplay("wayland"),
+         1,
+         {},
+         {noScreen + "QT_QPA_PLATFORM is \"wayland\" and no Wayland compositor answers; start "
+                     "Varnok where its compositor runs, or unset QT_QPA_PLATFORM"}},
+        {{},
+         withNoDisplay("xcb"),
+         1,
+         {},
+         {noScreen + "QT_QPA_PLATFORM is \"xcb\" and DISPLAY is not set" + toXvfb}},
         {{"a\x1b]0;owned\x07"
           "b\tc\r",
           "\xe2\x80\xae"
