@@ -141,6 +141,15 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
          {},
          {unknown("\"a\\x1b]0;owned\\x07b\\tc\\r\""), unknown("\"\\u202eevil\""),
           unknown('"' + std::string(60, 'x') + "\"...")}},
+        // Twice as large, the screen is 400 by 400 pixels, and the train control window's
+        // default place, 377 pixels down, leaves its caption partly below it.
+        {{},
+         {{"QT_SCALE_FACTOR", "2"}},
+         -1,
+         {},
+         {"varnok: settings: [frmTrainControl] Left = 1000, Top = 5650 leave too little of the "
+          "window on its screen to reach it; using Left = 1000, Top = 4995, moved onto its "
+          "screen"}},
     };
     // A runtime folder made by another user where the program would make its own.
     QTemporaryDir temporary;

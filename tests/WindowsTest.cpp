@@ -1,5 +1,6 @@
 #include "LoneTrackMap.h"
 #include "StartedProgram.h"
+#include "base/TextConversions.h"
 #include "sim/SharedState.h"
 #include "ui/DesignUnits.h"
 #include "ui/OverviewWindow.h"
@@ -287,6 +288,49 @@ TEST(StoredPlaceTest, WhereTheWindowSystemKeepsPlacesToItselfThePlacesReadAreKep
     window.move(-3, -30);
     EXPECT_EQ(place.left(window), 1007.5f);
     EXPECT_EQ(place.top(window), 90000.0f);
+}
+
+// Where neither the place read nor the default one leaves the window's top on its screen, it
+// goes to the nearest place where it does, the one that the warning names and Quit writes.
+TEST(StoredPlaceTest, WhereNeitherPlaceCanBeReachedTheWindowMovesOntoItsScreen) {
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    struct Case {
+        PlaceTwips stored;
+        PlaceTwips fallback;
+        QSize size;
+        QPoint placed;
+        const char* said;
+    };
+    const Case cases[] = {
+        // Both below the screen: the window's foot on the screen's.
+        {{1000, 90000},
+         {1000, pixelsToTwips(screen.bottom() + 1)},
+         {440, 157},
+         {67, screen.bottom() + 1 - 157},
+         "[frmOverview] Left = 1000, Top = 90000 leave too little of the window on its screen to "
+         "reach it, and so does its default place; using Left = 1000, Top = "},
+        // Right of it, and wider than it: the caption's start at the screen's left edge.
+        {{pixelsToTwips(screen.right() + 1), 1110},
+         {pixelsToTwips(screen.right() + 1), 1110},
+         {screen.width() + 200, 100},
+         {screen.left(), 74},
+         "leave too little of the window on its screen to reach it; using Left = 0, Top = 1110, "
+         "moved onto its screen\n"},
+    };
+    for (const Case& c : cases) {
+        StoredPlace place("frmOverview", c.stored, c.fallback, true);
+        QWidget window;
+        window.resize(c.size);
+        testing::internal::CaptureStderr();
+        place.moveWindow(window);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(window.pos(), c.placed) << said;
+        EXPECT_THAT(said, HasSubstr(c.said));
+        // What Quit writes is where the window is, as the warning says.
+        const std::string written = "Left = " + singleToText(place.left(window)) +
+                                    ", Top = " + singleToText(place.top(window)) + ", moved";
+        EXPECT_THAT(said, HasSubstr(written));
+    }
 }
 
 } // namespace

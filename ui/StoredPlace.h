@@ -25,9 +25,11 @@ public:
     StoredPlace(std::string section, PlaceTwips stored, PlaceTwips fallback, bool placesTold);
 
     // Moves the window to the place read, or to its default place when the one read would
-    // leave too little of the window, at its present size, on any screen to grab and use it.
-    // Where places are not told, the screens say nothing of where the window goes, and the
-    // place read is kept.
+    // leave too little of the window, at its present size, on its screen to grab and use it;
+    // where the default would too, to the nearest place where the window lies on that screen,
+    // or where it does not fit, its top left corner does. Its screen is the one it opens on,
+    // or another of the same desktop, never another X screen. Where places are not told, the
+    // screens say nothing of where the window goes, and the place read is kept.
     void moveWindow(QWidget& window);
 
     float left(const QWidget& window) const;
