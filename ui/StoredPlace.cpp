@@ -38,9 +38,9 @@ bool reachable(const QRect& area, const QScreen& screen) {
     });
 }
 
-// The place nearest `place` where a window of `size` lies wholly on `screen`, or where it does
-// not fit, its top left corner, and so its caption and first controls, at the screen's. Along
-// an axis where it need not move, the place keeps its own number.
+// The place nearest `place` where a window of `size` lies wholly on `screen`; where it is wider
+// or taller than the screen, its left or top edge at the screen's, so that its caption and
+// first controls are on it. Along an axis where it need not move, the place keeps its number.
 PlaceTwips placeOnScreen(PlaceTwips place, const QSize& size, const QRect& screen) {
     const QPoint from = pixelPlace(place);
     const int left = std::clamp(from.x(), screen.left(),

@@ -27,7 +27,7 @@ public:
     // Moves the window to the place read, or to its default place when the one read would
     // leave too little of the window, at its present size, on its screen to grab and use it;
     // where the default would too, to the nearest place where the window lies on that screen,
-    // or where it does not fit, its top left corner does. Its screen is the one it opens on,
+    // or where it is larger, its caption and first controls do. Its screen is the one it opens on,
     // or another of the same desktop, never another X screen. Where places are not told, the
     // screens say nothing of where the window goes, and the place read is kept.
     void moveWindow(QWidget& window);
