@@ -44,8 +44,8 @@ std::optional<std::string_view> qtOption(int argc, const char* const argv[],
 
 enum class Answer {
     Answers,
-    None,  // nothing takes the connection
-    Silent // a display takes the connection and does not answer
+    None,  // nothing takes the connection, or it is closed at once
+    Silent // the connection is neither refused nor answered in time
 };
 
 using XConnection = WindowSystemChoice::XConnection;
@@ -168,8 +168,7 @@ std::optional<std::string> unanswered(Answer answer, std::string none, const std
     if (answer == Answer::None) {
         return none;
     }
-    return who + " took the connection but has not answered in " + std::to_string(kAnswerSeconds) +
-           " seconds";
+    return who + " has not answered in " + std::to_string(kAnswerSeconds) + " seconds";
 }
 
 // Why no display of `kind` answers, or nothing when one does; an X server's connection is
