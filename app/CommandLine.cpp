@@ -44,6 +44,8 @@ std::string usageText() {
            "                   on DISPLAY (it alone lets windows open where they were last),\n"
            "                   else Wayland\n"
            "  QT_SCALE_FACTOR  makes every window larger, for example 2 on a dense screen\n"
+           "  XDG_RUNTIME_DIR  a folder of yours alone (mode 0700) for the lock that keeps one\n"
+           "                   Varnok to a settings file; when unset, runtime-USER in /tmp\n"
            "\n"
            "The manual: man varnok\n";
 }

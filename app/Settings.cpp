@@ -194,10 +194,17 @@ StoredPlace placeOf(std::string_view section, const KeptValues& read,
         }
     }
     const std::string name(section);
-    return StoredPlace(read.*window, defaults.*window, [name](PlaceTwips stored, PlaceTwips used) {
-        reportSettings(UnreachablePlace{name, singleToText(stored.left), singleToText(stored.top),
-                                        singleToText(used.left), singleToText(used.top)});
-    });
+    return StoredPlace(read.*window, defaults.*window,
+                       [name](PlaceTwips stored, PlaceTwips used, StoredPlace::PlaceUsed how) {
+                           using Used = UnreachablePlace::Used;
+                           reportSettings(UnreachablePlace{
+                               name, singleToText(stored.left), singleToText(stored.top),
+                               singleToText(used.left), singleToText(used.top),
+                               how == StoredPlace::PlaceUsed::Default ? Used::Default
+                               : how == StoredPlace::PlaceUsed::DefaultMovedOntoScreen
+                                   ? Used::DefaultMovedOntoScreen
+                                   : Used::MovedOntoScreenAsTheDefaultToo});
+                       });
 }
 
 PlaceTwips KeptValues::*windowOf(std::string_view section) {

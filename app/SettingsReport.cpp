@@ -177,10 +177,26 @@ struct Sentence {
                  plain(rejected.used));
     }
     QString operator()(const UnreachablePlace& place) const {
-        return QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the window "
-                              "on any screen to reach it; using %4, %5")
-            .arg(plain(place.section), plain(place.left), plain(place.top), plain(place.usedLeft),
-                 plain(place.usedTop));
+        QString sentence;
+        switch (place.used) {
+        case UnreachablePlace::Used::Default:
+            sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
+                                      "window on its screen to reach it; using Left = %4, Top = "
+                                      "%5, its default place");
+            break;
+        case UnreachablePlace::Used::DefaultMovedOntoScreen:
+            sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
+                                      "window on its screen to reach it; using Left = %4, Top = "
+                                      "%5, moved onto its screen");
+            break;
+        case UnreachablePlace::Used::MovedOntoScreenAsTheDefaultToo:
+            sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
+                                      "window on its screen to reach it, and so does its default "
+                                      "place; using Left = %4, Top = %5, moved onto its screen");
+            break;
+        }
+        return sentence.arg(plain(place.section), plain(place.left), plain(place.top),
+                            plain(place.usedLeft), plain(place.usedTop));
     }
     QString operator()(const MoreStrayLines& more) const {
         return QStringLiteral("settings: %1 more keys given twice or unknown").arg(more.count);

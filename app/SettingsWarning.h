@@ -47,13 +47,17 @@ struct RejectedValue {
     std::string used;
 };
 
-// A window's stored place leaves too little of it on any screen: the place used instead.
+// A window's stored place leaves too little of it on its screen: the place used instead, its
+// default place, or where that cannot be reached either (or was the place read), the default
+// moved onto the screen.
 struct UnreachablePlace {
+    enum class Used { Default, DefaultMovedOntoScreen, MovedOntoScreenAsTheDefaultToo };
     std::string section;
     std::string left;
     std::string top;
     std::string usedLeft;
     std::string usedTop;
+    Used used = Used::Default;
 };
 
 // Of a file full of stray lines, the ones not told one by one.

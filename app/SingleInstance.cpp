@@ -2,19 +2,49 @@
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
-// The lock's and the socket's name: one pair for each settings file.
+// As many links as the kernel follows in one path.
+constexpr int kMostLinks = 40;
+
+// The file that `path` finally names: every symbolic link on the way followed, the folders'
+// and the file's own, so that every path to one file gives one name. A file that is not
+// there yet is named by its folder's real path, or by the place a dangling link leads to,
+// where a save would make it.
+QByteArray realFilePath(const QString& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path file = fs::absolute(QFile::encodeName(path).toStdString(), error);
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        fs::path resolved = fs::weakly_canonical(file, error);
+        if (error) {
+            break;
+        }
+        file = std::move(resolved);
+        if (!fs::is_symlink(fs::symlink_status(file, error))) {
+            break;
+        }
+        const fs::path next = fs::read_symlink(file, error);
+        if (error) {
+            break;
+        }
+        file = file.parent_path() / next;
+    }
+    return QByteArray::fromStdString(file.string());
+}
+
+// The lock's and the socket's name: one pair for each settings file, however it is reached.
 QString runtimeName(const QString& settingsFile) {
-    const QByteArray hash = QCryptographicHash::hash(
-        QFileInfo(settingsFile).absoluteFilePath().toUtf8(), QCryptographicHash::Sha256);
+    const QByteArray hash =
+        QCryptographicHash::hash(realFilePath(settingsFile), QCryptographicHash::Sha256);
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
            QStringLiteral("/varnok-") + QString::fromLatin1(hash.toHex().left(16));
 }
@@ -42,10 +72,8 @@ SingleInstance::Claim SingleInstance::claim() {
             return Claim::First;
         }
         if (m_lock.error() != QLockFile::LockFailedError) {
-            // No runtime folder to lock in: the program runs unguarded rather than not at all.
-            std::fprintf(stderr, "varnok: cannot lock %s; a second Varnok would not be noticed\n",
-                         m_lock.fileName().toLocal8Bit().constData());
-            return Claim::First;
+            // Unguarded, a second program would save over what this one saved.
+            return Claim::NoLock;
         }
         QLocalSocket socket;
         socket.connectToServer(m_socket);

@@ -8,7 +8,8 @@
 // One program at a time on one settings file: two would each save over what the other saved.
 // The first start holds a lock in the runtime folder and listens on a local socket beside it;
 // a later start asks it, through the socket, to bring its windows to the front. A lock left by
-// a program that died does not count.
+// a program that died does not count. The lock is named from the file's real path, so a
+// settings file reached through links is one file.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
@@ -16,9 +17,10 @@ public:
     explicit SingleInstance(const QString& settingsFile);
 
     enum class Claim {
-        First,   // this program runs
-        Shown,   // another runs and was asked to show its windows
-        NoAnswer // another holds the lock but did not answer
+        First,    // this program runs
+        Shown,    // another runs and was asked to show its windows
+        NoAnswer, // another holds the lock but did not answer
+        NoLock    // the lock cannot be taken, so another would not be noticed
     };
     Claim claim();
 

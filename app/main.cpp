@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/ProgramSetup.h"
+#include "app/RuntimeFolder.h"
 #include "app/SettingsPath.h"
 #include "app/SingleInstance.h"
 #include "base/Clock.h"
@@ -23,12 +24,20 @@ int main(int argc, char* argv[]) {
     case CommandLineRequest::Run:
         break;
     }
-    if (const auto noDisplay = chooseWindowSystem(argc, argv)) {
+    WindowSystemChoice windowSystem = chooseWindowSystem(argc, argv);
+    if (const auto& noDisplay = windowSystem.failure()) {
         std::fprintf(stderr, "varnok: %s\n", noDisplay->c_str());
+        return EXIT_FAILURE;
+    }
+    // Before Qt looks for the runtime folder itself, and says what it finds in lines of its own.
+    if (const auto noFolder = settlePrivateRuntimeFolder()) {
+        std::fprintf(stderr, "varnok: %s\n", noFolder->c_str());
         return EXIT_FAILURE;
     }
     // Qt takes its own options (-platform, -display, ...) out of argv here.
     QApplication application(argc, argv);
+    // Qt has its own connection now: the probe's may end without the server resetting.
+    windowSystem.releaseProbe();
     if (!prepareProgram(argc, argv)) {
         return EXIT_FAILURE;
     }
@@ -42,6 +51,12 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr,
                      "varnok: another Varnok holds %s but does not answer; a second one would "
                      "save over its settings\n",
+                     instance.lockFile().toLocal8Bit().constData());
+        return EXIT_FAILURE;
+    case SingleInstance::Claim::NoLock:
+        std::fprintf(stderr,
+                     "varnok: cannot take the lock %s, without which a second Varnok would save "
+                     "over this one's settings\n",
                      instance.lockFile().toLocal8Bit().constData());
         return EXIT_FAILURE;
     }

@@ -149,11 +149,13 @@ int runStartup(int runs, const char* benchPath) {
 
 int runStartupChild(int argc, char* argv[]) {
     // The program's own start, with the watch in place before the first window is made.
-    if (const auto noDisplay = chooseWindowSystem(argc, argv)) {
+    WindowSystemChoice windowSystem = chooseWindowSystem(argc, argv);
+    if (const auto& noDisplay = windowSystem.failure()) {
         std::fprintf(stderr, "start-up benchmark: %s\n", noDisplay->c_str());
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);
+    windowSystem.releaseProbe();
     StartupWatch watch;
     application.installEventFilter(&watch);
     // The benchmark's own arguments are none of the program's.

@@ -1,4 +1,5 @@
 #include "NotSettingsFiles.h"
+#include "base/QuotedText.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <pwd.h>
+#include <unistd.h>
 
 // The real program, started as a user starts it, in a settings folder of its own.
 
@@ -77,54 +82,106 @@ TEST_F(ProgramTest, IgnoresArgumentsOfItsOwnWithAWarning) {
     EXPECT_THAT(errors, testing::Not(HasSubstr("offscreen")));
 }
 
-// The command line as a user meets it. Help and version are asked for where no window can
-// open at all: no platform chosen, no X server, no Wayland compositor.
-TEST_F(ProgramTest, AnswersItsCommandLine) {
+// The command line and the environment as a user meets them. Help and version are asked for
+// where no window can open at all: no platform chosen, no X server, no Wayland compositor.
+TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
+    // Variables set, or unset where they have no value, in this order.
+    using Variables = std::vector<std::pair<QString, std::optional<QString>>>;
     struct Case {
         QStringList arguments;
-        bool display;
+        Variables environment;
         int status; // -1: runs on
         std::vector<std::string> output;
         std::vector<std::string> errors; // each a whole line; none other
     };
+    const Variables noDisplay = {{"QT_QPA_PLATFORM", std::nullopt},
+                                 {"DISPLAY", std::nullopt},
+                                 {"WAYLAND_DISPLAY", std::nullopt}};
+    const auto withNoDisplay = [&](const QString& platform) {
+        Variables variables = noDisplay;
+        variables.emplace_back("QT_QPA_PLATFORM", platform);
+        return variables;
+    };
     const std::string settings = settingsFile().toStdString();
     const std::string usage = "Usage: varnok [--help | --version]";
-    const std::string noDisplay =
-        "varnok: no display to open windows on: DISPLAY is not set and no Wayland compositor "
-        "answers; set DISPLAY to a running X server, or run Varnok under xvfb-run";
+    const std::string noScreen = "varnok: no display to open windows on: ";
+    const std::string toXvfb = "; set DISPLAY to a running X server, or run Varnok under xvfb-run";
+    const std::string noneAtAll =
+        noScreen + "DISPLAY is not set and no Wayland compositor answers" + toXvfb;
     const auto unknown = [](const std::string& quoted) {
         return "varnok: ignoring the unknown argument " + quoted +
                " (varnok --help lists what it takes)";
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {{"--help"},
-         false,
+         noDisplay,
          0,
          {usage, "Settings: " + settings, "XDG_CONFIG_HOME", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
-          "man varnok"},
+          "XDG_RUNTIME_DIR", "man varnok"},
          {}},
-        {{"-h", "--version"}, false, 0, {usage}, {}},
-        {{"--version"}, false, 0, {"Varnok " VARNOK_VERSION "\n"}, {}},
-        {{}, false, 1, {}, {noDisplay}},
-        {{"--fast"}, false, 1, {}, {noDisplay}},
+        {{"-h", "--version"}, noDisplay, 0, {usage}, {}},
+        {{"--version"}, noDisplay, 0, {"Varnok " VARNOK_VERSION "\n"}, {}},
+        {{}, noDisplay, 1, {}, {noneAtAll}},
+        {{"--fast"}, noDisplay, 1, {}, {noneAtAll}},
+        {{},
+         withNoDisplay("wayland"),
+         1,
+         {},
+         {noScreen + "QT_QPA_PLATFORM is \"wayland\" and no Wayland compositor answers; start "
+                     "Varnok where its compositor runs, or unset QT_QPA_PLATFORM"}},
+        {{},
+         withNoDisplay("xcb"),
+         1,
+         {},
+         {noScreen + "QT_QPA_PLATFORM is \"xcb\" and DISPLAY is not set" + toXvfb}},
         {{"a\x1b]0;owned\x07"
           "b\tc\r",
           "\xe2\x80\xae"
           "evil",
           QString(70, QChar('x'))},
-         true,
+         {},
          -1,
          {},
          {unknown("\"a\\x1b]0;owned\\x07b\\tc\\r\""), unknown("\"\\u202eevil\""),
           unknown('"' + std::string(60, 'x') + "\"...")}},
+        // Twice as large, the screen is 400 by 400 pixels, and the train control window's
+        // default place, 377 pixels down, leaves its caption partly below it.
+        {{},
+         {{"QT_SCALE_FACTOR", "2"}},
+         -1,
+         {},
+         {"varnok: settings: [frmTrainControl] Left = 1000, Top = 5650 leave too little of the "
+          "window on its screen to reach it; using Left = 1000, Top = 4995, moved onto its "
+          "screen"}},
     };
-    for (std::size_t row = 0; row < std::size(cases); ++row) {
+    // A runtime folder made by another user where the program would make its own.
+    QTemporaryDir temporary;
+    const QString userRuntime = temporary.path() + QStringLiteral("/runtime-") +
+                                QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    std::optional<std::string> skipped;
+    if (QDir().mkdir(userRuntime) && ::chown(QFile::encodeName(userRuntime), 65534, 65534) == 0) {
+        cases.push_back({{},
+                         {{"XDG_RUNTIME_DIR", std::nullopt}, {"TMPDIR", temporary.path()}},
+                         1,
+                         {},
+                         {"varnok: no runtime folder of your own to keep one Varnok to a settings "
+                          "file: XDG_RUNTIME_DIR is not set, and " +
+                          quotedText(userRuntime.toStdString()) +
+                          " belongs to another user (uid 65534); set XDG_RUNTIME_DIR to a folder "
+                          "of your own with mode 0700"}});
+    } else {
+        skipped = "the row of a runtime folder made by another user needs the right to give a "
+                  "folder away (chown), which this machine refuses";
+    }
+    for (std::size_t row = 0; row < cases.size(); ++row) {
         const Case& c = cases[row];
         SCOPED_TRACE("row " + std::to_string(row));
         QProcessEnvironment environment = m_program.processEnvironment();
-        if (!c.display) {
-            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-                environment.remove(QString::fromLatin1(name));
+        for (const auto& [name, value] : c.environment) {
+            if (value) {
+                environment.insert(name, *value);
+            } else {
+                environment.remove(name);
             }
         }
         std::string expectedErrors;
@@ -163,6 +220,9 @@ TEST_F(ProgramTest, AnswersItsCommandLine) {
         }
         EXPECT_FALSE(QFile::exists(settingsFile()));
     }
+    if (skipped) {
+        GTEST_SKIP() << *skipped;
+    }
 }
 
 TEST_F(ProgramTest, ADamagedSettingsFileDoesNotStopIt) {
@@ -192,15 +252,28 @@ TEST_F(ProgramTest, StartsAndSaysWhyWhateverIsInTheFilesPlace) {
 }
 
 TEST_F(ProgramTest, ASecondStartOnTheSameSettingsLeavesTheFirstRunning) {
+    writeSettings("[Globals]\n");
     EXPECT_TRUE(runsFor(1000));
-    QProcess second;
-    second.setProcessEnvironment(m_program.processEnvironment());
-    second.start(QStringLiteral(VARNOK_PROGRAM));
-    ASSERT_TRUE(second.waitForFinished(5000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(second.readAllStandardError(), "");
-    EXPECT_EQ(m_program.state(), QProcess::Running);
+    // The same file, reached as the first reached it, through a link to its folder, and
+    // through a link to the file from a folder of its own.
+    QTemporaryDir others;
+    const QString linkedFolder = others.path() + QStringLiteral("/linked");
+    const QString linkingFolder = others.path() + QStringLiteral("/linking");
+    ASSERT_TRUE(QFile::link(m_config.path(), linkedFolder));
+    ASSERT_TRUE(QDir().mkpath(linkingFolder + QStringLiteral("/Varnok")));
+    ASSERT_TRUE(QFile::link(settingsFile(), linkingFolder + QStringLiteral("/Varnok/Varnok.conf")));
+    for (const QString& config : {m_config.path(), linkedFolder, linkingFolder}) {
+        QProcessEnvironment environment = m_program.processEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        QProcess second;
+        second.setProcessEnvironment(environment);
+        second.start(QStringLiteral(VARNOK_PROGRAM));
+        ASSERT_TRUE(second.waitForFinished(5000)) << config.toStdString();
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0) << config.toStdString();
+        EXPECT_EQ(second.readAllStandardError(), "");
+        EXPECT_EQ(m_program.state(), QProcess::Running);
+    }
 
     // A lock left by a program that was killed does not stop the next start.
     m_program.kill();

@@ -1,5 +1,6 @@
 #include "LoneTrackMap.h"
 #include "StartedProgram.h"
+#include "base/TextConversions.h"
 #include "sim/SharedState.h"
 #include "ui/DesignUnits.h"
 #include "ui/OverviewWindow.h"
@@ -18,6 +19,9 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -283,7 +287,8 @@ TEST(StoredPlaceTest, WhereTheWindowSystemKeepsPlacesToItselfThePlacesReadAreKep
     // Far outside this screen, as a place saved on a larger desktop can be.
     bool told = false;
     StoredPlace place(
-        {1007.5, 90000}, {1000, 1110}, [&](PlaceTwips, PlaceTwips) { told = true; }, false);
+        {1007.5, 90000}, {1000, 1110},
+        [&](PlaceTwips, PlaceTwips, StoredPlace::PlaceUsed) { told = true; }, false);
     QWidget window;
     window.resize(200, 100);
     place.moveWindow(window);
@@ -293,6 +298,49 @@ TEST(StoredPlaceTest, WhereTheWindowSystemKeepsPlacesToItselfThePlacesReadAreKep
     window.move(-3, -30);
     EXPECT_EQ(place.left(window), 1007.5f);
     EXPECT_EQ(place.top(window), 90000.0f);
+}
+
+// Where neither the place read nor the default one leaves the window's top on its screen, it
+// goes to the nearest place where it does, the one that the warning names and Quit writes.
+TEST(StoredPlaceTest, WhereNeitherPlaceCanBeReachedTheWindowMovesOntoItsScreen) {
+    const QRect screen = QApplication::primaryScreen()->geometry();
+    using Used = StoredPlace::PlaceUsed;
+    struct Case {
+        PlaceTwips stored;
+        PlaceTwips fallback;
+        QSize size;
+        QPoint placed;
+        Used used;
+    };
+    const Case cases[] = {
+        // Both below the screen: the window's foot on the screen's.
+        {{1000, 90000},
+         {1000, pixelsToTwips(screen.bottom() + 1)},
+         {440, 157},
+         {67, screen.bottom() + 1 - 157},
+         Used::MovedOntoScreenAsTheDefaultToo},
+        // Right of it, and wider than it: the caption's start at the screen's left edge.
+        {{pixelsToTwips(screen.right() + 1), 1110},
+         {pixelsToTwips(screen.right() + 1), 1110},
+         {screen.width() + 200, 100},
+         {screen.left(), 74},
+         Used::DefaultMovedOntoScreen},
+    };
+    for (const Case& c : cases) {
+        std::optional<std::pair<PlaceTwips, Used>> told;
+        StoredPlace place(
+            c.stored, c.fallback,
+            [&](PlaceTwips, PlaceTwips used, Used how) { told = std::pair(used, how); }, true);
+        QWidget window;
+        window.resize(c.size);
+        place.moveWindow(window);
+        EXPECT_EQ(window.pos(), c.placed);
+        ASSERT_TRUE(told.has_value());
+        EXPECT_EQ(told->second, c.used);
+        // What Quit writes is where the window is, as the warning says.
+        EXPECT_EQ(told->first.left, place.left(window));
+        EXPECT_EQ(told->first.top, place.top(window));
+    }
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 #include "ui/DesignUnits.h"
 #include "ui/WindowSystem.h"
 
-#include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -22,16 +22,31 @@ constexpr int kGrabStripHeight = 30;
 // How much of that strip must be on a screen to grab the window and see what it is.
 constexpr int kGrabStripWidth = 100;
 
-// Whether a window at `area` can be reached: its top strip lies on one screen over its full
-// height and over enough of its width.
-bool reachable(const QRect& area) {
+// Whether a window at `area` can be reached on `screen`, the screen it opens on, or on another
+// of the same desktop: its top strip lies on one of them over its full height and over enough
+// of its width. A screen of another desktop (another X screen) does not count: the window
+// cannot go there.
+bool reachable(const QRect& area, const QScreen& screen) {
     const QRect strip(area.topLeft(), QSize(area.width(), kGrabStripHeight));
     const int widthNeeded = std::min(kGrabStripWidth, area.width());
-    const auto screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
-        const QRect onScreen = screen->geometry().intersected(strip);
+    const auto screens = screen.virtualSiblings();
+    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* sibling) {
+        const QRect onScreen = sibling->geometry().intersected(strip);
         return onScreen.height() == strip.height() && onScreen.width() >= widthNeeded;
     });
+}
+
+// The place nearest `place` where a window of `size` lies wholly on `screen`; where it is wider
+// or taller than the screen, its left or top edge at the screen's, so that its caption and
+// first controls are on it. Along an axis where it need not move, the place keeps its number.
+PlaceTwips placeOnScreen(PlaceTwips place, const QSize& size, const QRect& screen) {
+    const QPoint from = pixelPlace(place);
+    const int left = std::clamp(from.x(), screen.left(),
+                                std::max(screen.left(), screen.right() + 1 - size.width()));
+    const int top = std::clamp(from.y(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    return {left == from.x() ? place.left : pixelsToTwips(left),
+            top == from.y() ? place.top : pixelsToTwips(top)};
 }
 
 } // namespace
@@ -45,10 +60,22 @@ StoredPlace::StoredPlace(PlaceTwips stored, PlaceTwips fallback, Unreachable unr
       m_placesTold(placesTold) {}
 
 void StoredPlace::moveWindow(QWidget& window) {
-    const QRect area(pixelPlace(m_place), window.size().expandedTo(QSize(1, 1)));
-    if (m_placesTold && !reachable(area)) {
-        m_unreachable(m_place, m_fallback);
-        m_place = m_fallback;
+    const QSize size = window.size().expandedTo(QSize(1, 1));
+    const QScreen* screen = window.screen();
+    const auto reachableAt = [&](PlaceTwips place) {
+        return reachable(QRect(pixelPlace(place), size), *screen);
+    };
+    if (m_placesTold && screen != nullptr && !reachableAt(m_place)) {
+        // The default place, where that can be reached; else the default moved onto the screen.
+        const bool isDefault = m_place.left == m_fallback.left && m_place.top == m_fallback.top;
+        const bool defaultReachable = !isDefault && reachableAt(m_fallback);
+        const PlaceTwips chosen =
+            defaultReachable ? m_fallback : placeOnScreen(m_fallback, size, screen->geometry());
+        m_unreachable(m_place, chosen,
+                      defaultReachable ? PlaceUsed::Default
+                      : isDefault      ? PlaceUsed::DefaultMovedOntoScreen
+                                       : PlaceUsed::MovedOntoScreenAsTheDefaultToo);
+        m_place = chosen;
     }
     m_placedAt = pixelPlace(m_place);
     window.move(m_placedAt);

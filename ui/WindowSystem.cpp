@@ -6,14 +6,26 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <cstring>
+#include <mutex>
+#include <poll.h>
 #include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace {
+
+// How long a display may take to answer a new connection. A server answers in milliseconds,
+// over a slow remote link in a fraction of a second; one that takes longer has stopped.
+constexpr int kAnswerSeconds = 5;
 
 // The value of Qt's option `name` (given as -name or --name) on the command line.
 std::optional<std::string_view> qtOption(int argc, const char* const argv[],
@@ -30,68 +42,193 @@ std::optional<std::string_view> qtOption(int argc, const char* const argv[],
     return std::nullopt;
 }
 
-bool xServerAnswers(const std::string& display) {
-    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
+enum class Answer {
+    Answers,
+    None,  // nothing takes the connection, or it is closed at once
+    Silent // the connection is neither refused nor answered in time
+};
+
+using XConnection = WindowSystemChoice::XConnection;
+
+// Asks the X server on `display`, keeping the connection in `kept` when it answers. xcb waits
+// for the server's reply without end, so it waits on a thread of its own; a server that has
+// not answered in time is left to it, and the connection closed should it ever answer.
+Answer askXServer(const std::string& display, XConnection& kept) {
+    struct Call {
+        std::mutex mutex;
+        std::condition_variable ended;
+        bool answered = false;
+        bool abandoned = false;
+        xcb_connection_t* connection = nullptr;
+    };
+    const auto call = std::make_shared<Call>();
+    std::thread([call, display] {
+        xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+        const std::lock_guard lock(call->mutex);
+        if (call->abandoned) {
+            xcb_disconnect(connection);
+            return;
+        }
+        call->connection = connection;
+        call->answered = true;
+        call->ended.notify_one();
+    }).detach();
+    std::unique_lock lock(call->mutex);
+    if (!call->ended.wait_for(lock, std::chrono::seconds(kAnswerSeconds),
+                              [&] { return call->answered; })) {
+        call->abandoned = true;
+        return Answer::Silent;
+    }
+    XConnection connection(call->connection);
+    if (xcb_connection_has_error(connection.get()) != 0) {
+        return Answer::None;
+    }
+    kept = std::move(connection);
+    return Answer::Answers;
 }
 
-// Whether a compositor listens where a Wayland client looks for one: WAYLAND_DISPLAY,
-// "wayland-0" by default, in XDG_RUNTIME_DIR unless it is a path of its own.
-bool waylandCompositorAnswers() {
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET")) {
-        return true;
-    }
+// Where a Wayland client looks for its compositor: WAYLAND_DISPLAY, "wayland-0" by default,
+// in XDG_RUNTIME_DIR unless it is a path of its own. Empty where there is no such place.
+QByteArray waylandSocketPath() {
     QByteArray path = qgetenv("WAYLAND_DISPLAY");
     if (path.isEmpty()) {
         path = QByteArrayLiteral("wayland-0");
     }
     if (!path.startsWith('/')) {
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-            return false;
+            return {};
         }
         path = qgetenv("XDG_RUNTIME_DIR") + '/' + path;
     }
+    return path;
+}
+
+// Asks the compositor at `path` for the protocol's round trip: a sync request on the display
+// object (1) for a new callback (2), which a compositor answers at once.
+Answer askWaylandCompositor(const QByteArray& path) {
+    // A compositor that started this program handed it a connection of its own.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET")) {
+        return Answer::Answers;
+    }
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) {
-        return false;
+    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) {
+        return Answer::None;
     }
     std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0) {
-        return false;
+        return Answer::None;
     }
-    const bool answers =
-        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    constexpr std::array<std::uint32_t, 3> sync = {1, 12u << 16, 2};
+    Answer answer = Answer::None;
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        ::send(socket, sync.data(), sizeof sync, MSG_NOSIGNAL) == ssize_t(sizeof sync)) {
+        pollfd reply{socket, POLLIN, 0};
+        const int ready = ::poll(&reply, 1, kAnswerSeconds * 1000);
+        char byte = 0;
+        if (ready == 0) {
+            answer = Answer::Silent;
+        } else if (ready > 0 && ::recv(socket, &byte, 1, 0) == 1) {
+            answer = Answer::Answers;
+        }
+    }
     ::close(socket);
-    return answers;
+    return answer;
+}
+
+enum class Kind { X11, Wayland, Other };
+
+// The kind of a Qt platform name ("xcb", "wayland-egl", "offscreen:size=...", ...).
+Kind kindOf(std::string_view platform) {
+    platform = platform.substr(0, platform.find(':'));
+    if (platform == "xcb") {
+        return Kind::X11;
+    }
+    return platform.starts_with("wayland") ? Kind::Wayland : Kind::Other;
+}
+
+// The platforms a user's choice names, in the order Qt tries them.
+std::vector<Kind> kindsNamed(std::string_view choice) {
+    std::vector<Kind> kinds;
+    for (std::size_t start = 0; start <= choice.size();) {
+        const std::size_t end = std::min(choice.find(';', start), choice.size());
+        kinds.push_back(kindOf(choice.substr(start, end - start)));
+        start = end + 1;
+    }
+    return kinds;
+}
+
+// What an answer says of the display `who`, where it is not one: `none` when nothing took the
+// connection.
+std::optional<std::string> unanswered(Answer answer, std::string none, const std::string& who) {
+    if (answer == Answer::Answers) {
+        return std::nullopt;
+    }
+    if (answer == Answer::None) {
+        return none;
+    }
+    return who + " has not answered in " + std::to_string(kAnswerSeconds) + " seconds";
+}
+
+// Why no display of `kind` answers, or nothing when one does; an X server's connection is
+// kept in `kept`.
+std::optional<std::string> unansweredBy(Kind kind, const std::string& display, XConnection& kept) {
+    if (kind == Kind::X11) {
+        if (display.empty()) {
+            return "DISPLAY is not set";
+        }
+        const std::string where = "DISPLAY " + quotedText(display);
+        return unanswered(askXServer(display, kept), "no X server answers on " + where,
+                          "the X server on " + where);
+    }
+    const QByteArray path = waylandSocketPath();
+    return unanswered(askWaylandCompositor(path), "no Wayland compositor answers",
+                      "the Wayland compositor at " + quotedText(path.toStdString()));
 }
 
 } // namespace
 
-std::optional<std::string> chooseWindowSystem(int argc, const char* const argv[]) {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qtOption(argc, argv, "platform")) {
-        return std::nullopt;
+void WindowSystemChoice::Disconnect::operator()(xcb_connection_t* connection) const {
+    xcb_disconnect(connection);
+}
+
+WindowSystemChoice chooseWindowSystem(int argc, const char* const argv[]) {
+    WindowSystemChoice choice;
+    const auto platformOption = qtOption(argc, argv, "platform");
+    const std::string named =
+        platformOption ? std::string(*platformOption) : qgetenv("QT_QPA_PLATFORM").toStdString();
+    const std::vector<Kind> kinds =
+        named.empty() ? std::vector<Kind>{Kind::X11, Kind::Wayland} : kindsNamed(named);
+    // A platform this program cannot look for first (offscreen, a framebuffer, ...) is Qt's.
+    if (std::find(kinds.begin(), kinds.end(), Kind::Other) != kinds.end()) {
+        return choice;
     }
     const auto displayOption = qtOption(argc, argv, "display");
     const std::string display =
         displayOption ? std::string(*displayOption) : qgetenv("DISPLAY").toStdString();
-    if (!display.empty() && xServerAnswers(display)) {
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
-        return std::nullopt;
+    std::string why = "no display to open windows on: ";
+    if (!named.empty()) {
+        why += (platformOption ? "-platform is " : "QT_QPA_PLATFORM is ") + quotedText(named) +
+               " and ";
     }
-    if (waylandCompositorAnswers()) {
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("wayland"));
-        return std::nullopt;
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const auto whyNot = unansweredBy(kinds[i], display, choice.m_probe);
+        if (!whyNot) {
+            if (named.empty()) {
+                qputenv("QT_QPA_PLATFORM", kinds[i] == Kind::X11 ? QByteArrayLiteral("xcb")
+                                                                 : QByteArrayLiteral("wayland"));
+            }
+            return choice;
+        }
+        why += (i == 0 ? "" : " and ") + *whyNot;
     }
-    const std::string where = display.empty()
-                                  ? std::string("DISPLAY is not set")
-                                  : "no X server answers on DISPLAY " + quotedText(display);
-    return "no display to open windows on: " + where +
-           " and no Wayland compositor answers; set DISPLAY to a running X server, or run "
-           "Varnok under xvfb-run";
+    const bool x11 = std::find(kinds.begin(), kinds.end(), Kind::X11) != kinds.end();
+    why += x11              ? "; set DISPLAY to a running X server, or run Varnok under xvfb-run"
+           : platformOption ? "; start Varnok where its compositor runs, or leave out -platform"
+                            : "; start Varnok where its compositor runs, or unset QT_QPA_PLATFORM";
+    choice.m_failure = std::move(why);
+    return choice;
 }
 
 bool windowSystemTellsPlaces() {
