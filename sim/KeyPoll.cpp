@@ -32,6 +32,10 @@ std::int32_t ThrottleAfterKey(KeyCode key, std::int16_t value) {
     }
 }
 
+bool PollActsOn(KeyCode key) {
+    return key == kKeyCtrl || key == kKeyUp || key == kKeyDown;
+}
+
 KeyPollOutcome PollHeldKey(SharedState& state) {
     KeyPollOutcome outcome;
     switch (state.KeyDownCode) {

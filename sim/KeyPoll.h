@@ -19,6 +19,10 @@ Color SelectNextTrain(SharedState& state);
 // within 0..100. Any other key leaves the value as it is.
 std::int32_t ThrottleAfterKey(KeyCode key, std::int16_t value);
 
+// Whether a poll with `key` held can change anything: Ctrl, Up and Down can, any other key
+// and none cannot.
+bool PollActsOn(KeyCode key);
+
 // What one poll of the held key did.
 struct KeyPollOutcome {
     // Ctrl selected the next train: its colour, for the controlled-train marker.

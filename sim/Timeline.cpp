@@ -38,6 +38,10 @@ void Timeline::take(const TimelineEvent& event) {
     }
 }
 
-std::int64_t Timeline::nextDueAt() const {
-    return std::min(m_keyPoll.nextStepAt(), m_steps.nextStepAt().value_or(m_keyPoll.nextStepAt()));
+std::optional<std::int64_t> Timeline::nextDueAt(KeyCode held) const {
+    const std::optional<std::int64_t> step = m_steps.nextStepAt();
+    if (!PollActsOn(held)) {
+        return step;
+    }
+    return std::min(m_keyPoll.nextStepAt(), step.value_or(m_keyPoll.nextStepAt()));
 }

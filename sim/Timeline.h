@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/KeyCodes.h"
 #include "sim/StepClock.h"
 #include "sim/StepSchedule.h"
 
@@ -38,8 +39,10 @@ public:
     // Counts that event as done.
     void take(const TimelineEvent& event);
 
-    // When the next event falls due; the poll always runs, so there is one.
-    std::int64_t nextDueAt() const;
+    // When the next event that can change anything falls due, with `held` the key held: a
+    // step, or a poll while the key is one that a poll acts on. Nothing while every train
+    // stands and no such key is held.
+    std::optional<std::int64_t> nextDueAt(KeyCode held) const;
 
     const StepClock& clock(int train) const { return m_steps.clock(train); }
 

@@ -23,6 +23,9 @@ namespace {
 
 class KeyPollTest : public StartedProgram {
 protected:
+    // The test looks half-way between two polls: the poll due just before has been shown.
+    KeyPollTest() { passTime(kKeyPollInterval / 2); }
+
     // Keys as the user gives them, with the track map in front.
     void press(Qt::Key key) { QTest::keyPress(&trackMap(), key); }
     void release(Qt::Key key) { QTest::keyRelease(&trackMap(), key); }
@@ -185,11 +188,11 @@ TEST_F(KeyPollTest, AKeyPressedAndReleasedBetweenTwoPollsHasNoEffect) {
 TEST_F(KeyPollTest, HoldingUpStartsTrainZeroThroughTheRealPoll) {
     press(Qt::Key_Up);
     // The first poll falls due a tenth of a second after the start.
-    passTime(99);
+    passTime(49);
     EXPECT_EQ(throttle(0).value(), 1);
     passTime(1);
     EXPECT_EQ(throttle(0).value(), 6);
-    passTime(900);
+    passTime(950);
     EXPECT_EQ(throttle(0).value(), 51);
     EXPECT_NE(train(0).Body[0], 0);
     release(Qt::Key_Up);

@@ -149,7 +149,13 @@ TEST(Timeline, PollsEveryTenthOfASecondAndGoesFirstAtATie) {
                                                   {Kind::KeyPoll, 0, ms(200)},
                                                   {Kind::Step, 0, ms(200)},
                                                   {Kind::Step, 1, ms(200)}}));
-    EXPECT_EQ(timeline.nextDueAt(), ms(250));
+    EXPECT_EQ(timeline.nextDueAt(kNoKey), ms(250));
+    // Standing trains and a poll that can do nothing: nothing is due.
+    timeline.setInterval(0, 0, ms(200));
+    timeline.setInterval(1, 0, ms(200));
+    EXPECT_EQ(timeline.nextDueAt(kNoKey), std::nullopt);
+    EXPECT_EQ(timeline.nextDueAt(kKeyLeft), std::nullopt);
+    EXPECT_EQ(timeline.nextDueAt(kKeyCtrl), ms(300));
 }
 
 } // namespace

@@ -113,8 +113,8 @@ TEST_F(TrainControlWindowTest, AThrottleArrowStepsByOneAndAClickInItsTrackByTen)
 
 TEST_F(TrainControlWindowTest, ATickedTimerMovesItsTrainOnTheTrackMap) {
     throttle(2).setValue(100);
-    // Train 2 leaves node 503 on its first step.
-    passTime(2);
+    // Train 2 leaves node 503 on its first step, and is shown a frame after the start.
+    passTime(20);
     EXPECT_NE(train(2).Body[1], 0);
     const CellIndex head = train(2).Body[0];
     const auto slot = *cellSlot(head);

@@ -46,6 +46,7 @@ TEST_F(TrainDriverTest, TrainsAtOnePaceStepInTurnsInAFixedOrder) {
     model.setThrottle(0, 100);
     model.setThrottle(1, 100);
     passTime(clock, driver, ms(60));
+    driver.catchUp();
     // Each millisecond every train once; moved at one moment, they step by their numbers.
     ASSERT_EQ(stepped.size(), 3u * 60);
     for (std::size_t k = 0; k < stepped.size(); ++k) {
@@ -67,23 +68,31 @@ TEST_F(TrainDriverTest, AThrottleMovedByAStepTakesEffectAtOnce) {
         }
     });
     passTime(clock, driver, ms(30));
+    driver.catchUp();
     EXPECT_EQ(std::count(stepped.begin(), stepped.end(), 1), 0);
     EXPECT_EQ(std::count(stepped.begin(), stepped.end(), 0), 30);
     EXPECT_FALSE(driver.clock(1).running());
 }
 
 // A step further away than a frame from the last wake is shown at its own time; however
-// often the trains step, the driver wakes at most once a frame.
+// often the trains step, the driver wakes at most once a frame. Polls wake it only while a
+// key they act on is held.
 TEST_F(TrainDriverTest, TheTrainsAreShownWhenTheirStepFallsDueOrOnceAFrame) {
     model.setThrottle(0, 45); // a step every 551 ms
     passTime(clock, driver, ms(1150));
-    // The second step falls due 2 ms after the poll at 1100 woke the driver.
-    EXPECT_EQ(frames, (std::vector<std::int64_t>{ms(551), ms(1100) + TrainDriver::kFrame}));
+    EXPECT_EQ(frames, (std::vector<std::int64_t>{ms(551), ms(1102)}));
+    // Held Ctrl, the poll wakes the driver every 100 ms: a step due 4 ms after the poll at
+    // 2200 is shown a frame after it.
+    model.setHeldKey(kKeyCtrl);
+    frames.clear();
+    passTime(clock, driver, ms(2250 - 1150));
+    EXPECT_EQ(frames, (std::vector<std::int64_t>{ms(1653), ms(2200) + TrainDriver::kFrame}));
 
     frames.clear();
     stepped.clear();
     model.setThrottle(0, 100);
     passTime(clock, driver, ms(1000));
+    driver.catchUp();
     // Counted from its last step, the new interval makes one step due at once.
     EXPECT_EQ(stepped.size(), 1001u);
     ASSERT_GE(frames.size(), 61u);

@@ -14,6 +14,8 @@ TrainDriver::TrainDriver(TrainModel& model, CellDisplay& cells, const Clock& clo
     connect(&m_timer, &QTimer::timeout, this, &TrainDriver::wake);
     connect(&m_model, &TrainModel::catchUpRequested, this, &TrainDriver::catchUp);
     connect(&m_model, &TrainModel::throttleChanged, this, &TrainDriver::followThrottle);
+    // A key that the poll acts on wakes the driver for the polls.
+    connect(&m_model, &TrainModel::heldKeyChanged, this, &TrainDriver::armForNextWake);
     armForNextWake();
 }
 
@@ -75,14 +77,29 @@ void TrainDriver::takeStep(int index) {
     emit stepped(index);
 }
 
-std::int64_t TrainDriver::nextWakeAt() const {
-    // Trains moved by a catch-up that an input asked for are shown at the next frame.
-    const std::int64_t due = m_moved ? m_time : m_timeline.nextDueAt();
-    return std::max(due, m_lastWake + kFrame);
+std::optional<std::int64_t> TrainDriver::wakeDue() const {
+    // Trains moved by a catch-up that an input asked for are shown at the next frame. A poll
+    // that can change nothing needs no wake: the next catch-up takes it at its time all the
+    // same.
+    const std::optional<std::int64_t> due =
+        m_moved ? m_time : m_timeline.nextDueAt(m_model.state().KeyDownCode);
+    if (!due) {
+        return std::nullopt;
+    }
+    return std::max(*due, m_lastWake + kFrame);
 }
 
 void TrainDriver::armForNextWake() {
-    const std::int64_t wait = std::max<std::int64_t>(nextWakeAt() - m_clock.now(), 0);
+    const std::optional<std::int64_t> at = wakeDue();
+    if (at == m_armedFor && m_timer.isActive()) {
+        return;
+    }
+    m_armedFor = at;
+    if (!at) {
+        m_timer.stop();
+        return;
+    }
+    const std::int64_t wait = std::max<std::int64_t>(*at - m_clock.now(), 0);
     // In whole milliseconds, rounded up: a wake never comes before its time.
     m_timer.start(int((wait + kNanosecondsPerMillisecond - 1) / kNanosecondsPerMillisecond));
 }

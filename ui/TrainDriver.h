@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <optional>
 
 class CellDisplay;
 class Clock;
@@ -19,8 +20,9 @@ class TrainModel;
 // program woke.
 //
 // That frees the driver from waking for every step: it wakes at most once a frame while steps
-// fall due sooner, and at the time the next event falls due when that is further away. After a
-// wake in which the trains moved it asks for a frame.
+// fall due sooner, and at the time the next event falls due when that is further away; not at
+// all while the trains stand and no key that the poll acts on is held. After a wake in which
+// the trains moved it asks for a frame.
 class TrainDriver final : public QObject {
     Q_OBJECT
 
@@ -38,8 +40,8 @@ public:
     void catchUp();
     // One wake: catches up, and asks for a frame when the trains moved since the last one.
     void wake();
-    // When the driver wants its next wake, on its clock.
-    std::int64_t nextWakeAt() const;
+    // When the driver's timer wakes it next, on its clock; nothing while nothing can change.
+    std::optional<std::int64_t> nextWakeAt() const { return m_armedFor; }
     // The time on the timeline: while a step or poll runs, the time it fell due; else the
     // time of the last catch-up.
     std::int64_t time() const { return m_time; }
@@ -57,6 +59,7 @@ private:
     void followThrottle(int index);
     void takeEventsDue();
     void run(const TimelineEvent& event);
+    std::optional<std::int64_t> wakeDue() const;
     void armForNextWake();
 
     TrainModel& m_model;
@@ -68,4 +71,5 @@ private:
     bool m_catchingUp = false;
     bool m_moved = false; // since the last frame
     QTimer m_timer;
+    std::optional<std::int64_t> m_armedFor; // the wake the timer is set for
 };

@@ -19,7 +19,10 @@ void TrainModel::setThrottle(int index, int value) {
 
 void TrainModel::setHeldKey(KeyCode code) {
     catchUp();
-    m_state.KeyDownCode = code;
+    if (m_state.KeyDownCode != code) {
+        m_state.KeyDownCode = code;
+        emit heldKeyChanged();
+    }
 }
 
 void TrainModel::pollHeldKey() {

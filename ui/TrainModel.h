@@ -43,6 +43,8 @@ public:
 signals:
     // The trains are about to be read or changed from outside: bring them up to now.
     void catchUpRequested();
+    // The key held is another now.
+    void heldKeyChanged();
     void throttleChanged(int index);
     // Ctrl selected the next train, which has `color`.
     void trainSelected(Color color);
