@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <vector>
+
 namespace {
 
 const QColor kCellOutline(64, 64, 64);
@@ -26,14 +28,21 @@ QRect TrackView::cellBox(int slot) const {
 }
 
 void TrackView::showFrame() {
-    QRegion changed;
+    std::vector<QRegion> changed;
     for (const int slot : m_painted.takeChangedSlots(m_cells)) {
         if (TrackSeg[static_cast<std::size_t>(slot)].shown) {
-            changed += m_boxes[static_cast<std::size_t>(slot)];
+            changed.emplace_back(m_boxes[static_cast<std::size_t>(slot)]);
         }
     }
-    if (!changed.isEmpty()) {
-        update(changed);
+    // United in pairs: a region that takes the boxes one at a time costs the square of their
+    // number, and a long train changes every cell of the track.
+    for (std::size_t width = 1; width < changed.size(); width *= 2) {
+        for (std::size_t k = 0; k + width < changed.size(); k += 2 * width) {
+            changed[k] += changed[k + width];
+        }
+    }
+    if (!changed.empty()) {
+        update(changed.front());
     }
 }
 
