@@ -1,5 +1,7 @@
 #include "ui/PaintedCells.h"
 
+#include "CellColors.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,16 +12,6 @@
 // What a view drew, and what it must draw again.
 
 namespace {
-
-constexpr Color kRed = 0x0000FF;
-constexpr Color kGreen = 0x00FF00;
-constexpr Color kTrainColor = 0x7F7F00;
-
-int slotOf(CellIndex n) {
-    const auto slot = cellSlot(n);
-    EXPECT_TRUE(slot.has_value()) << n;
-    return slot.value_or(0);
-}
 
 std::vector<int> sorted(std::vector<int> slots) {
     std::sort(slots.begin(), slots.end());

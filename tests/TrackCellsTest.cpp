@@ -1,5 +1,7 @@
 #include "track/TrackCells.h"
 
+#include "CellColors.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,16 +11,6 @@
 #include <vector>
 
 namespace {
-
-constexpr Color kRed = 0x0000FF;
-constexpr Color kGreen = 0x00FF00;
-constexpr Color kTrainColor = 0x7F7F00;
-
-int slotOf(CellIndex n) {
-    const auto slot = cellSlot(n);
-    EXPECT_TRUE(slot.has_value()) << n;
-    return slot.value_or(0);
-}
 
 // A message pattern that names `n` as a whole number.
 std::string namedIn(CellIndex n) {
