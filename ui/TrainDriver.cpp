@@ -7,8 +7,8 @@
 #include <utility>
 
 TrainDriver::TrainDriver(TrainModel& model, CellDisplay& cells, const Clock& clock, QObject* parent)
-    : QObject(parent), m_model(model), m_cells(cells), m_clock(clock), m_timeline(clock.now()),
-      m_time(clock.now()), m_lastWake(m_time) {
+    : QObject(parent), m_model(model), m_cells(cells), m_clock(clock), m_time(clock.now()),
+      m_timeline(m_time), m_lastWake(m_time) {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &TrainDriver::wake);

@@ -65,8 +65,8 @@ private:
     TrainModel& m_model;
     CellDisplay& m_cells;
     const Clock& m_clock;
-    Timeline m_timeline;
     std::int64_t m_time;
+    Timeline m_timeline;
     std::int64_t m_lastWake;
     bool m_catchingUp = false;
     bool m_moved = false; // since the last frame
