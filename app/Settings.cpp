@@ -196,14 +196,9 @@ StoredPlace placeOf(std::string_view section, const KeptValues& read,
     const std::string name(section);
     return StoredPlace(read.*window, defaults.*window,
                        [name](PlaceTwips stored, PlaceTwips used, StoredPlace::PlaceUsed how) {
-                           using Used = UnreachablePlace::Used;
                            reportSettings(UnreachablePlace{
                                name, singleToText(stored.left), singleToText(stored.top),
-                               singleToText(used.left), singleToText(used.top),
-                               how == StoredPlace::PlaceUsed::Default ? Used::Default
-                               : how == StoredPlace::PlaceUsed::DefaultMovedOntoScreen
-                                   ? Used::DefaultMovedOntoScreen
-                                   : Used::MovedOntoScreenAsTheDefaultToo});
+                               singleToText(used.left), singleToText(used.top), how});
                        });
 }
 

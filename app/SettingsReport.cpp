@@ -179,17 +179,17 @@ struct Sentence {
     QString operator()(const UnreachablePlace& place) const {
         QString sentence;
         switch (place.used) {
-        case UnreachablePlace::Used::Default:
+        case StoredPlace::PlaceUsed::Default:
             sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
                                       "window on its screen to reach it; using Left = %4, Top = "
                                       "%5, its default place");
             break;
-        case UnreachablePlace::Used::DefaultMovedOntoScreen:
+        case StoredPlace::PlaceUsed::DefaultMovedOntoScreen:
             sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
                                       "window on its screen to reach it; using Left = %4, Top = "
                                       "%5, moved onto its screen");
             break;
-        case UnreachablePlace::Used::MovedOntoScreenAsTheDefaultToo:
+        case StoredPlace::PlaceUsed::MovedOntoScreenAsTheDefaultToo:
             sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
                                       "window on its screen to reach it, and so does its default "
                                       "place; using Left = %4, Top = %5, moved onto its screen");

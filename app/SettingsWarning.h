@@ -2,6 +2,7 @@
 
 #include "app/SettingsDocument.h"
 #include "app/SettingsFile.h"
+#include "ui/StoredPlace.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -51,13 +52,12 @@ struct RejectedValue {
 // default place, or where that cannot be reached either (or was the place read), the default
 // moved onto the screen.
 struct UnreachablePlace {
-    enum class Used { Default, DefaultMovedOntoScreen, MovedOntoScreenAsTheDefaultToo };
     std::string section;
     std::string left;
     std::string top;
     std::string usedLeft;
     std::string usedTop;
-    Used used = Used::Default;
+    StoredPlace::PlaceUsed used = StoredPlace::PlaceUsed::Default;
 };
 
 // Of a file full of stray lines, the ones not told one by one.

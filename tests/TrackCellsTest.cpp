@@ -6,9 +6,7 @@
 
 #include <array>
 #include <cstddef>
-#include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
