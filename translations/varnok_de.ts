@@ -370,12 +370,12 @@ Straight at 4-ways,
 Right at 3-ways
 </source>
         <translation>STRG = Zug wählen 
-AUF-AB = Fahrregler 
-LINKS-RECHTS = Abbiegen
+↑↓ = Fahrregler 
+←→ = Abbiegen
 --------------------------
 Ohne Taste -
-Gerade an 4er-Weichen,
-rechts an 3er-Weichen
+Gerade bei 4 Wegen,
+rechts bei 3 Wegen
 </translation>
     </message>
     <message>

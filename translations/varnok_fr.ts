@@ -368,13 +368,13 @@ Defaults -
 Straight at 4-ways,
 Right at 3-ways
 </source>
-        <translation>CTRL = Choisir le train 
-HAUT-BAS = Régulateur 
-GAUCHE-DROITE = Tourner
+        <translation>CTRL = Train suivant 
+↑↓ = Régulateur 
+←→ = Tourner
 --------------------------
 Sans touche -
-Tout droit aux 4 voies,
-à droite aux 3 voies
+Tout droit si 4 voies,
+à droite si 3 voies
 </translation>
     </message>
     <message>

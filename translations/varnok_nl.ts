@@ -369,12 +369,12 @@ Straight at 4-ways,
 Right at 3-ways
 </source>
         <translation>CTRL = Trein kiezen 
-OP-NEER = Rijregelaar 
-LINKS-RECHTS = Afslaan
+↑↓ = Rijregelaar 
+←→ = Afslaan
 --------------------------
 Zonder toets -
-Rechtdoor bij 4-wegwissels,
-rechtsaf bij 3-wegwissels
+Rechtdoor bij 4-weg,
+rechtsaf bij 3-weg
 </translation>
     </message>
     <message>
