@@ -24,7 +24,7 @@ namespace {
 
 // The smallest font in which a caption still reads, in points; the smallest of the design is
 // 6.75.
-constexpr qreal kSmallestLegiblePoints = 5.5;
+constexpr qreal kSmallestLegiblePoints = 6;
 
 struct Language {
     const char* locale;

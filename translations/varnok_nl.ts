@@ -79,7 +79,7 @@ De handleiding: man varnok
     </message>
     <message>
         <source>Len</source>
-        <translation>Lengte</translation>
+        <translation>Lgt</translation>
     </message>
     <message>
         <source>Worm</source>
@@ -426,7 +426,7 @@ rechtsaf bij 3-weg
     </message>
     <message>
         <source>Len</source>
-        <translation>Lengte</translation>
+        <translation>Lgt</translation>
     </message>
     <message>
         <source>Train %1 %2</source>
