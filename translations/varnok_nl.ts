@@ -115,7 +115,7 @@ De handleiding: man varnok
     </message>
     <message>
         <source>TrainCount</source>
-        <translation>Aantal treinen</translation>
+        <translation>Treinen</translation>
     </message>
     <message>
         <source>Number of trains</source>
