@@ -101,6 +101,15 @@ QString faultOf(const FileFault& fault) {
                               ? QStringLiteral("it")
                               : QStringLiteral("the file it links to, %1,").arg(path),
                           fault.kind);
+    case What::NewTextTooLarge:
+        return QStringLiteral("at %1 bytes the new file would be larger than a settings file can "
+                              "be (%2), so it is not written and the earlier file stays as it is")
+            .arg(fault.size)
+            .arg(kLargestSettingsFile);
+    case What::FolderAppendOnly:
+        return QStringLiteral("its folder %1 is append-only or immutable, so no file in it can "
+                              "be replaced")
+            .arg(path);
     case What::FolderNotMade:
         return QStringLiteral("its folder %1 cannot be made: %2").arg(path, error);
     case What::NewFileNotMade:
@@ -119,9 +128,9 @@ QString faultOf(const FileFault& fault) {
                    : QStringLiteral("renaming %1 over the file it links to, %2, failed: %3")
                          .arg(path, quotedPathOf(fault.other), error);
     case What::FolderNotFlushed:
-        return QStringLiteral("the new file is in place, but its folder could not be flushed to "
-                              "the disk: %1")
-            .arg(error);
+        return QStringLiteral("the new file is in place, but its folder %1 could not be flushed "
+                              "to the disk, so a power cut may still lose it: %2")
+            .arg(path, error);
     }
     return {};
 }
