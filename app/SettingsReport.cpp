@@ -128,8 +128,7 @@ QString faultOf(const FileFault& fault) {
                    : QStringLiteral("renaming %1 over the file it links to, %2, failed: %3")
                          .arg(path, quotedPathOf(fault.other), error);
     case What::FolderNotFlushed:
-        return QStringLiteral("the new file is in place, but its folder %1 could not be flushed "
-                              "to the disk, so a power cut may still lose it: %2")
+        return QStringLiteral("its folder %1 could not be flushed to the disk: %2")
             .arg(path, error);
     }
     return {};
@@ -211,6 +210,12 @@ struct Sentence {
         return QStringLiteral("settings: %1 more keys given twice or unknown").arg(more.count);
     }
     QString operator()(const NotSaved& notSaved) const {
+        // The new file is in place by then; only its lasting is in doubt.
+        if (notSaved.fault.what == FileFault::What::FolderNotFlushed) {
+            return QStringLiteral("saved the settings to %1, but a power cut may still lose them: "
+                                  "%2")
+                .arg(quotedPathOf(notSaved.path), faultOf(notSaved.fault));
+        }
         return QStringLiteral("could not save the settings to %1: %2%3")
             .arg(quotedPathOf(notSaved.path), faultOf(notSaved.fault),
                  isReadFault(notSaved.fault) ? QStringLiteral(", so it is left as it is")
