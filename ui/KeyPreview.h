@@ -10,7 +10,8 @@ class TrainModel;
 
 // Every key pressed in a window with key preview goes to the model's held key before the
 // window's focused control sees it, and no further: its code is held on a press, and no key
-// on the release of any key. A held key's auto-repeat changes nothing, so the code stays
+// on the release of any key; a long list also moves its cursor with the keys that do so. A
+// held key's auto-repeat changes nothing, so the code stays
 // steady from the real press to the real release. When the program loses the keyboard,
 // whatever is held counts as released.
 class KeyPreview final : public QObject {
