@@ -7,6 +7,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -92,12 +94,13 @@ fs::path temporaryFile(const fs::path& target) {
     return target.parent_path() / (temporaryPrefix(target) + std::to_string(::getpid()));
 }
 
-// A new file of its own, closed once, and removed again unless it was renamed.
+// A new file of its own, made with `mode`, closed once, and removed again unless it was
+// renamed.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(fs::path path) : m_path(std::move(path)) {
+    TemporaryFile(fs::path path, mode_t mode) : m_path(std::move(path)) {
         m_descriptor =
-            ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         m_made = m_descriptor >= 0;
     }
     ~TemporaryFile() {
@@ -170,15 +173,34 @@ bool holdsExactly(int descriptor, std::string_view text) {
     }
 }
 
-// Makes the rename itself lasting. Some file systems cannot flush a folder and say so; the
-// rename stands there as well as they can make it.
-std::optional<FileFault> syncFolder(const fs::path& folder) {
+// Whether no file in `folder` can be removed or renamed over: a save there could neither put
+// its new file in place nor take it away again.
+bool isAppendOnly(const fs::path& folder) {
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) {
-        return std::nullopt;
+        return false;
     }
-    const bool synced =
-        ::fsync(descriptor) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+    int flags = 0;
+    const bool appendOnly = ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0 &&
+                            (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL)) != 0;
+    ::close(descriptor);
+    return appendOnly;
+}
+
+// Makes the rename itself lasting. Some file systems cannot flush a folder and say so; the
+// rename stands there as well as they can make it. A folder that may be written but not read
+// cannot be opened to be flushed: the file system it is on is flushed through the new file.
+std::optional<FileFault> syncFolder(const fs::path& folder, const fs::path& file) {
+    int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool throughFile = descriptor < 0 && errno == EACCES;
+    if (throughFile) {
+        descriptor = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    }
+    if (descriptor < 0) {
+        return fault(FileFault::What::FolderNotFlushed, folder.string(), errno);
+    }
+    const bool synced = (throughFile ? ::syncfs(descriptor) : ::fsync(descriptor)) == 0 ||
+                        errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
     const int error = errno;
     ::close(descriptor);
     if (!synced) {
@@ -245,6 +267,12 @@ SettingsFileRead readSettingsFile(const std::string& path) {
 }
 
 std::optional<FileFault> replaceSettingsFile(const std::string& path, std::string_view text) {
+    // A text the next start would refuse to read is not written: the earlier file stays.
+    if (text.size() > kLargestSettingsFile) {
+        FileFault tooLarge = fault(FileFault::What::NewTextTooLarge);
+        tooLarge.size = text.size();
+        return tooLarge;
+    }
     const LinkTarget target = followLinks(path);
     if (target.fault) {
         return target.fault;
@@ -264,12 +292,17 @@ std::optional<FileFault> replaceSettingsFile(const std::string& path, std::strin
     if (error) {
         return fault(FileFault::What::FolderNotMade, folder.string(), error.value());
     }
+    if (isAppendOnly(folder)) {
+        return fault(FileFault::What::FolderAppendOnly, folder.string());
+    }
     removeLeftoverSaves(path);
 
     // A file of this name is the leftover of an earlier program that had this one's number.
     const fs::path temporaryPath = temporaryFile(folder / target.path.filename());
     ::unlink(temporaryPath.c_str());
-    TemporaryFile temporary(temporaryPath);
+    // One that replaces a file is its user's alone until it has that file's mode, so no one
+    // the earlier file kept out can open it in between.
+    TemporaryFile temporary(temporaryPath, exists ? S_IRUSR | S_IWUSR : 0666);
     if (temporary.descriptor() < 0) {
         return fault(FileFault::What::NewFileNotMade, temporary.path().string(), errno);
     }
@@ -297,7 +330,7 @@ std::optional<FileFault> replaceSettingsFile(const std::string& path, std::strin
         renameFailed.other = linked;
         return renameFailed;
     }
-    return syncFolder(folder);
+    return syncFolder(folder, target.path);
 }
 
 void removeLeftoverSaves(const std::string& path) {

@@ -22,14 +22,16 @@ struct FileFault {
         LinkUnreadable,   // path: the link; error
         TooManyLinks,     //
         TargetNotRegular, // path: the file the links lead to, when not the settings path; kind
+        NewTextTooLarge,  // size: of the text that would have been written
         FolderNotMade,    // path: the folder; error
+        FolderAppendOnly, // path: the folder
         NewFileNotMade,   // path: the temporary file; error
         WriteFailed,      // path, error
         FlushFailed,      // path, error
         ReadBackDiffers,  // path
         CloseFailed,      // path, error
         RenameFailed, // path: the temporary file; other: the file it replaces, if a link's; error
-        FolderNotFlushed, // error
+        FolderNotFlushed, // path: the folder; error
     };
     // What a file is that is no regular file.
     enum class Kind { Folder, Fifo, CharacterDevice, BlockDevice, Socket, Other };

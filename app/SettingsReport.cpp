@@ -110,6 +110,16 @@ QString faultOf(const FileFault& fault) {
                               ? SettingsReport::tr("it")
                               : SettingsReport::tr("the file it links to, %1,").arg(path),
                           fault.kind);
+    case What::NewTextTooLarge:
+        return SettingsReport::tr("at %1 bytes the new file would be larger than a settings file "
+                                  "can be (%2), so it is not written and the earlier file stays "
+                                  "as it is")
+            .arg(fault.size)
+            .arg(kLargestSettingsFile);
+    case What::FolderAppendOnly:
+        return SettingsReport::tr("its folder %1 is append-only or immutable, so no file in it "
+                                  "can be replaced")
+            .arg(path);
     case What::FolderNotMade:
         return SettingsReport::tr("its folder %1 cannot be made: %2").arg(path, error);
     case What::NewFileNotMade:
@@ -128,10 +138,8 @@ QString faultOf(const FileFault& fault) {
                    : SettingsReport::tr("renaming %1 over the file it links to, %2, failed: %3")
                          .arg(path, quotedPathOf(fault.other), error);
     case What::FolderNotFlushed:
-        return SettingsReport::tr(
-                   "the new file is in place, but its folder could not be flushed to "
-                   "the disk: %1")
-            .arg(error);
+        return SettingsReport::tr("its folder %1 could not be flushed to the disk: %2")
+            .arg(path, error);
     }
     return {};
 }
@@ -217,6 +225,12 @@ struct Sentence {
         return SettingsReport::tr("settings: %1 more keys given twice or unknown").arg(more.count);
     }
     QString operator()(const NotSaved& notSaved) const {
+        // The new file is in place by then; only its lasting is in doubt.
+        if (notSaved.fault.what == FileFault::What::FolderNotFlushed) {
+            return SettingsReport::tr("saved the settings to %1, but a power cut may still lose "
+                                      "them: %2")
+                .arg(quotedPathOf(notSaved.path), faultOf(notSaved.fault));
+        }
         return SettingsReport::tr("could not save the settings to %1: %2%3")
             .arg(quotedPathOf(notSaved.path), faultOf(notSaved.fault),
                  isReadFault(notSaved.fault) ? SettingsReport::tr(", so it is left as it is")

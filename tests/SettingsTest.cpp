@@ -10,17 +10,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <iostream>
+#include <linux/fs.h>
 #include <random>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 
 namespace {
 
@@ -688,9 +694,24 @@ TEST_F(SettingsTest, ASaveOnANearlyFullDiskWithoutHardLinksLeavesTheEarlierFileW
     EXPECT_THAT(contentsOf(path).toStdString(), HasSubstr(earlier.right(100).toStdString()));
 }
 
-// Saves that fail before a byte is written: the earlier file stays, and the failure is told.
+// Sets the inode flags of `folder` (FS_APPEND_FL, ...); whether the file system let it.
+bool setFlags(const QString& folder, int flags) {
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    const bool set = descriptor >= 0 && ::ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(descriptor);
+    return set;
+}
+
+// Saves that fail before a byte is written: the earlier file stays, nothing is left beside it,
+// and the failure is told.
 TEST_F(SettingsTest, ASaveThatCannotMakeItsNewFileLeavesTheEarlierOne) {
     const QByteArray earlier = earlierFile(100);
+    QString appendOnly;
+    const auto undoFlags = qScopeGuard([&] {
+        if (!appendOnly.isEmpty()) {
+            setFlags(appendOnly, 0);
+        }
+    });
     struct Case {
         const char* what;
         std::function<std::optional<QString>()> prepare; // the settings file, or why to skip
@@ -731,6 +752,20 @@ TEST_F(SettingsTest, ASaveThatCannotMakeItsNewFileLeavesTheEarlierOne) {
              return folder + QStringLiteral("/Varnok/Varnok.conf");
          },
          "File name too long"},
+        {"a file the save would take past the most that is read",
+         [&]() -> std::optional<QString> {
+             settings.writeFile(earlierFile(int(kLargestSettingsFile) - 64));
+             return settings.filePath();
+         },
+         "larger than a settings file can be"},
+        {"an append-only folder",
+         [&]() -> std::optional<QString> {
+             settings.writeFile(earlier);
+             appendOnly = QFileInfo(settings.filePath()).path();
+             return setFlags(appendOnly, FS_APPEND_FL) ? std::optional(settings.filePath())
+                                                       : std::nullopt;
+         },
+         "append-only"},
     };
     for (const Case& c : cases) {
         const auto path = c.prepare();
@@ -738,14 +773,52 @@ TEST_F(SettingsTest, ASaveThatCannotMakeItsNewFileLeavesTheEarlierOne) {
             std::cout << "skipped: " << c.what << "\n";
             continue;
         }
+        const QByteArray before = contentsOf(*path);
         SettingsStore store = openStore();
         LoadSettings(store, state);
         const auto failure = saveWithDefaultPlaces(store);
         ASSERT_NE(failure, std::nullopt) << c.what;
         EXPECT_THAT(sentenceOf(NotSaved{store.path(), *failure}).toStdString(), HasSubstr(c.reason))
             << c.what;
-        EXPECT_TRUE(contentsOf(*path) == earlier) << c.what;
+        EXPECT_TRUE(contentsOf(*path) == before) << c.what;
+        EXPECT_EQ(QFileInfo(*path).dir().entryList(QDir::Files | QDir::Hidden).join(' '),
+                  QFileInfo(*path).fileName())
+            << c.what;
     }
+}
+
+// Another user who watches the folder never finds the new file of a private settings file
+// open to them, not even for the moment between its making and its taking the earlier mode.
+TEST_F(SettingsTest, TheNewFileOfAPrivateFileIsNeverOpenToOthers) {
+    settings.writeFile(earlierFile(100));
+    const QByteArray path = QFile::encodeName(settings.filePath());
+    ASSERT_EQ(::chmod(path.constData(), 0600), 0);
+    const mode_t umaskBefore = ::umask(022);
+    const QByteArray temporary = QFile::encodeName(QFileInfo(settings.filePath()).path()) +
+                                 "/.Varnok.conf.saving-" + QByteArray::number(::getpid());
+    std::atomic<bool> saving = true;
+    std::atomic<int> looks = 0;
+    mode_t seen = 0;
+    std::thread watcher([&] {
+        for (struct stat status{}; saving; ++looks) {
+            if (::stat(temporary.constData(), &status) == 0) {
+                seen |= status.st_mode & 07777;
+            }
+        }
+    });
+    for (int save = 0; save < 50; ++save) {
+        SettingsStore store = openStore();
+        LoadSettings(store, state);
+        EXPECT_EQ(saveWithDefaultPlaces(store), std::nullopt);
+    }
+    saving = false;
+    watcher.join();
+    ::umask(umaskBefore);
+    struct stat saved {};
+    ASSERT_EQ(::stat(path.constData(), &saved), 0);
+    EXPECT_GT(looks, 0);
+    EXPECT_EQ(seen & 0077, mode_t(0));
+    EXPECT_EQ(saved.st_mode & 07777, mode_t(0600));
 }
 
 TEST_F(SettingsTest, LeftoversOfKilledSavesAreRemovedButNotThoseOfRunningOnes) {

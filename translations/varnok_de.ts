@@ -268,10 +268,6 @@ Das Handbuch: man varnok
         <translation>das Umbenennen von %1 an die Stelle der Datei, auf die sie verweist, %2, ist fehlgeschlagen: %3</translation>
     </message>
     <message>
-        <source>the new file is in place, but its folder could not be flushed to the disk: %1</source>
-        <translation>die neue Datei ist an ihrem Platz, aber ihr Ordner ließ sich nicht auf die Platte sichern: %1</translation>
-    </message>
-    <message>
         <source>is not a whole number</source>
         <translation>ist keine ganze Zahl</translation>
     </message>
@@ -338,6 +334,22 @@ Das Handbuch: man varnok
     <message>
         <source>, so it is left as it is</source>
         <translation>, also bleibt sie, wie sie ist</translation>
+    </message>
+    <message>
+        <source>at %1 bytes the new file would be larger than a settings file can be (%2), so it is not written and the earlier file stays as it is</source>
+        <translation>mit %1 Bytes wäre die neue Datei größer, als eine Einstellungsdatei sein kann (%2), also wird sie nicht geschrieben, und die frühere Datei bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>its folder %1 is append-only or immutable, so no file in it can be replaced</source>
+        <translation>ihr Ordner %1 ist nur zum Anhängen oder unveränderlich, also lässt sich keine Datei darin ersetzen</translation>
+    </message>
+    <message>
+        <source>its folder %1 could not be flushed to the disk: %2</source>
+        <translation>ihr Ordner %1 ließ sich nicht auf die Platte sichern: %2</translation>
+    </message>
+    <message>
+        <source>saved the settings to %1, but a power cut may still lose them: %2</source>
+        <translation>die Einstellungen sind in %1 gespeichert, aber ein Stromausfall kann sie noch verlieren: %2</translation>
     </message>
 </context>
 <context>

@@ -267,10 +267,6 @@ Le manuel : man varnok
         <translation>le renommage de %1 à la place du fichier vers lequel il pointe, %2, a échoué : %3</translation>
     </message>
     <message>
-        <source>the new file is in place, but its folder could not be flushed to the disk: %1</source>
-        <translation>le nouveau fichier est en place, mais son dossier n&apos;a pas pu être mis sur disque : %1</translation>
-    </message>
-    <message>
         <source>is not a whole number</source>
         <translation>n&apos;est pas un nombre entier</translation>
     </message>
@@ -337,6 +333,22 @@ Le manuel : man varnok
     <message>
         <source>, so it is left as it is</source>
         <translation>, il est donc laissé tel quel</translation>
+    </message>
+    <message>
+        <source>at %1 bytes the new file would be larger than a settings file can be (%2), so it is not written and the earlier file stays as it is</source>
+        <translation>avec %1 octets le nouveau fichier serait plus grand qu&apos;un fichier de réglages ne peut l&apos;être (%2), il n&apos;est donc pas écrit et le fichier précédent reste tel quel</translation>
+    </message>
+    <message>
+        <source>its folder %1 is append-only or immutable, so no file in it can be replaced</source>
+        <translation>son dossier %1 est en ajout seul ou immuable, aucun fichier n&apos;y peut donc être remplacé</translation>
+    </message>
+    <message>
+        <source>its folder %1 could not be flushed to the disk: %2</source>
+        <translation>son dossier %1 n&apos;a pas pu être mis sur disque : %2</translation>
+    </message>
+    <message>
+        <source>saved the settings to %1, but a power cut may still lose them: %2</source>
+        <translation>réglages enregistrés dans %1, mais une coupure de courant peut encore les perdre : %2</translation>
     </message>
 </context>
 <context>

@@ -267,10 +267,6 @@ De handleiding: man varnok
         <translation>het hernoemen van %1 op de plaats van het bestand waarnaar het verwijst, %2, is mislukt: %3</translation>
     </message>
     <message>
-        <source>the new file is in place, but its folder could not be flushed to the disk: %1</source>
-        <translation>het nieuwe bestand staat op zijn plaats, maar de map ervan kon niet naar de schijf geschreven worden: %1</translation>
-    </message>
-    <message>
         <source>is not a whole number</source>
         <translation>is geen geheel getal</translation>
     </message>
@@ -337,6 +333,22 @@ De handleiding: man varnok
     <message>
         <source>, so it is left as it is</source>
         <translation>, dus blijft het zoals het is</translation>
+    </message>
+    <message>
+        <source>at %1 bytes the new file would be larger than a settings file can be (%2), so it is not written and the earlier file stays as it is</source>
+        <translation>met %1 bytes zou het nieuwe bestand groter zijn dan een instellingenbestand kan zijn (%2), dus wordt het niet geschreven en blijft het vorige bestand zoals het is</translation>
+    </message>
+    <message>
+        <source>its folder %1 is append-only or immutable, so no file in it can be replaced</source>
+        <translation>de map %1 ervan is alleen-toevoegen of onveranderlijk, dus kan geen bestand erin vervangen worden</translation>
+    </message>
+    <message>
+        <source>its folder %1 could not be flushed to the disk: %2</source>
+        <translation>de map %1 ervan kon niet naar de schijf geschreven worden: %2</translation>
+    </message>
+    <message>
+        <source>saved the settings to %1, but a power cut may still lose them: %2</source>
+        <translation>de instellingen zijn in %1 opgeslagen, maar een stroomstoring kan ze nog verliezen: %2</translation>
     </message>
 </context>
 <context>

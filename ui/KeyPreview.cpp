@@ -1,5 +1,6 @@
 #include "ui/KeyPreview.h"
 
+#include "ui/LongTextBox.h"
 #include "ui/TrainModel.h"
 #include "ui/VirtualKeys.h"
 
@@ -46,7 +47,9 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     if (!key.isAutoRepeat()) {
         m_model.setHeldKey(type == QEvent::KeyPress ? virtualKeyCode(key) : kNoKey);
     }
-    return true;
+    // A long list moves its cursor too, so the user can read and select it to its end.
+    const auto* list = qobject_cast<const LongTextBox*>(watched);
+    return list == nullptr || !LongTextBox::movesWith(key);
 }
 
 bool KeyPreview::previews(const QWidget& window) const {

@@ -1,68 +1,12 @@
 #include "ui/LongTextBox.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 
 #include <algorithm>
 
 namespace {
-
-// What a screen reader reads of a long text box: the whole text, not the head it shows. It
-// cannot be selected or edited, and the cursor stays at its start.
-class LongTextBoxAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-    explicit LongTextBoxAccessible(LongTextBox* box)
-        : QAccessibleWidget(box, QAccessible::EditableText) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
-                                                  : QAccessibleWidget::interface_cast(type);
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        return state;
-    }
-
-    QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Value ? whole() : QAccessibleWidget::text(kind);
-    }
-
-    void selection(int, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = 0;
-    }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override {
-        const qsizetype start = std::clamp<qsizetype>(startOffset, 0, whole().size());
-        const qsizetype end = std::clamp<qsizetype>(endOffset, start, whole().size());
-        return whole().mid(start, end - start);
-    }
-    int characterCount() const override { return static_cast<int>(whole().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = offset;
-        return {};
-    }
-
-private:
-    const QString& whole() const { return static_cast<const LongTextBox*>(widget())->wholeText(); }
-};
-
-QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
-    if (className == QStringLiteral("LongTextBox")) {
-        return new LongTextBoxAccessible(static_cast<LongTextBox*>(object));
-    }
-    return nullptr;
-}
 
 // The most characters that can show in `width` pixels: a body list has digits, spaces and
 // hyphens only, and any other character counts as wide as the narrowest of them.
@@ -77,15 +21,57 @@ int mostCharactersIn(int width, const QFontMetrics& metrics) {
 } // namespace
 
 LongTextBox::LongTextBox(QWidget* parent) : TextBox(parent) {
-    // Qt keeps every factory it is given: this one goes in once, with the first box.
-    [[maybe_unused]] static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
+    QAccessible::installActivationObserver(this);
+}
+
+LongTextBox::~LongTextBox() {
+    QAccessible::removeActivationObserver(this);
 }
 
 void LongTextBox::setWholeText(const QString& text) {
     m_wholeText = text;
-    setText(text.left(mostCharactersIn(textWidth(), fontMetrics())));
-    setCursorPosition(0);
+    fill();
+}
+
+bool LongTextBox::movesWith(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll);
+    }
+}
+
+void LongTextBox::fill() {
+    const QString shown = m_inUse || m_readerRuns
+                              ? m_wholeText
+                              : m_wholeText.left(mostCharactersIn(textWidth(), fontMetrics()));
+    if (text() != shown) {
+        setText(shown);
+        setCursorPosition(0);
+    }
+}
+
+// Before the line edit takes the focus, which selects all of a text reached by Tab.
+void LongTextBox::focusInEvent(QFocusEvent* event) {
+    m_inUse = true;
+    fill();
+    TextBox::focusInEvent(event);
+}
+
+// The box stays in use while its window or a menu has the focus a moment: its selection stays.
+void LongTextBox::focusOutEvent(QFocusEvent* event) {
+    TextBox::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+        m_inUse = false;
+        fill();
+    }
+}
+
+void LongTextBox::accessibilityActiveChanged(bool active) {
+    m_readerRuns = active;
+    fill();
 }
