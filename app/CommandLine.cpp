@@ -3,10 +3,20 @@
 #include "app/SettingsPath.h"
 #include "base/QuotedText.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
 #include <string_view>
+
+namespace {
+
+// The context of the command line's texts in the catalogs.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+} // namespace
 
 CommandLineRequest requestOf(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
@@ -23,31 +33,32 @@ CommandLineRequest requestOf(int argc, const char* const argv[]) {
 
 std::string usageText() {
     // Only named here: asking for help never opens the file.
-    const std::string settingsFile = settingsFilePath().toStdString();
-    return "Usage: varnok [--help | --version]\n"
-           "\n"
-           "Varnok is a model railway: up to three trains run on a fixed track with three\n"
-           "junctions, each at the pace of its own throttle, steered with the arrow keys.\n"
-           "\n"
-           "  -h, --help     show this help and exit\n"
-           "      --version  show the name and version and exit\n"
-           "Qt's own options, such as -platform xcb, are taken as Qt takes them.\n"
-           "\n"
-           "Settings: " +
-           settingsFile +
-           "\n"
-           "  written at Quit; delete it, with Varnok not running, to start from the defaults.\n"
-           "\n"
-           "Environment:\n"
-           "  XDG_CONFIG_HOME  the folder of the settings (~/.config when unset)\n"
-           "  QT_QPA_PLATFORM  the window system; when unset, X11 where an X server answers\n"
-           "                   on DISPLAY (it alone lets windows open where they were last),\n"
-           "                   else Wayland\n"
-           "  QT_SCALE_FACTOR  makes every window larger, for example 2 on a dense screen\n"
-           "  XDG_RUNTIME_DIR  a folder of yours alone (mode 0700) for the lock that keeps one\n"
-           "                   Varnok to a settings file; when unset, runtime-USER in /tmp\n"
-           "\n"
-           "The manual: man varnok\n";
+    const QString usage = CommandLine::tr(
+        "Usage: varnok [--help | --version]\n"
+        "\n"
+        "Varnok is a model railway: up to three trains run on a fixed track with three\n"
+        "junctions, each at the pace of its own throttle, steered with the arrow keys.\n"
+        "\n"
+        "  -h, --help     show this help and exit\n"
+        "      --version  show the name and version and exit\n"
+        "Qt's own options, such as -platform xcb, are taken as Qt takes them.\n"
+        "\n"
+        "Settings: %1\n"
+        "  written at Quit; delete it, with Varnok not running, to start from the defaults.\n"
+        "\n"
+        "Environment:\n"
+        "  XDG_CONFIG_HOME  the folder of the settings (~/.config when unset)\n"
+        "  QT_QPA_PLATFORM  the window system; when unset, X11 where an X server answers\n"
+        "                   on DISPLAY (it alone lets windows open where they were last),\n"
+        "                   else Wayland\n"
+        "  QT_SCALE_FACTOR  makes every window larger, for example 2 on a dense screen\n"
+        "  XDG_RUNTIME_DIR  a folder of yours alone (mode 0700) for the lock that keeps one\n"
+        "                   Varnok to a settings file; when unset, runtime-USER in /tmp\n"
+        "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
+        "                   the language of the windows and the messages\n"
+        "\n"
+        "The manual: man varnok\n");
+    return usage.arg(settingsFilePath()).toStdString();
 }
 
 std::string versionText() {
@@ -56,9 +67,9 @@ std::string versionText() {
 
 void warnOfUnknownArguments(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
-        std::fprintf(stderr,
-                     "varnok: ignoring the unknown argument %s (varnok --help lists "
-                     "what it takes)\n",
-                     quotedText(argv[i]).c_str());
+        const QString warning =
+            CommandLine::tr("ignoring the unknown argument %1 (varnok --help lists what it takes)")
+                .arg(QString::fromStdString(quotedText(argv[i])));
+        std::fprintf(stderr, "varnok: %s\n", warning.toLocal8Bit().constData());
     }
 }

@@ -7,8 +7,18 @@
 #include "ui/X11KeyRepeat.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
+
+namespace {
+
+// The context of the start-up's texts in the catalogs.
+struct ProgramSetup {
+    Q_DECLARE_TR_FUNCTIONS(ProgramSetup)
+};
+
+} // namespace
 
 bool prepareProgram(int argc, char* argv[]) {
     setProgramIdentity();
@@ -19,14 +29,16 @@ bool prepareProgram(int argc, char* argv[]) {
 
     warnOfUnknownArguments(argc, argv);
     if (!windowSystemTellsPlaces()) {
-        std::fputs("varnok: this window system (Wayland) does not let programs place their "
-                   "windows: they open where it puts them, and Quit keeps the places saved "
-                   "before\n",
-                   stderr);
+        const QString warning =
+            ProgramSetup::tr("this window system (Wayland) does not let programs place their "
+                             "windows: they open where it puts them, and Quit keeps the places "
+                             "saved before");
+        std::fprintf(stderr, "varnok: %s\n", warning.toLocal8Bit().constData());
     }
     if (const auto fault = CheckNodeTags(TrackSeg)) {
-        std::fprintf(stderr, "varnok: the track's node cells are inconsistent: %s\n",
-                     fault->c_str());
+        const QString error = ProgramSetup::tr("the track's node cells are inconsistent: %1")
+                                  .arg(QString::fromStdString(*fault));
+        std::fprintf(stderr, "varnok: %s\n", error.toLocal8Bit().constData());
         return false;
     }
     return true;

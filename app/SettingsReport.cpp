@@ -2,11 +2,18 @@
 
 #include "base/QuotedText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+// The context of the sentences in the catalogs.
+struct SettingsReport {
+    Q_DECLARE_TR_FUNCTIONS(SettingsReport)
+};
 
 // At most this many lines about stray lines and keys; a file of noise would otherwise flood
 // the terminal.
@@ -41,33 +48,33 @@ QString lineNumbers(const std::vector<std::size_t>& numbers) {
         shown << QString::number(numbers[i]);
     }
     if (numbers.size() > kShown) {
-        return QStringLiteral("%1 and %2 more")
+        return SettingsReport::tr("%1 and %2 more")
             .arg(shown.join(QStringLiteral(", ")))
             .arg(numbers.size() - kShown);
     }
     const QString last = shown.takeLast();
     return shown.isEmpty()
                ? last
-               : QStringLiteral("%1 and %2").arg(shown.join(QStringLiteral(", ")), last);
+               : SettingsReport::tr("%1 and %2").arg(shown.join(QStringLiteral(", ")), last);
 }
 
 // "it is a FIFO, not a regular file", of `subject`.
 QString notRegular(const QString& subject, FileFault::Kind kind) {
     switch (kind) {
     case FileFault::Kind::Folder:
-        return QStringLiteral("%1 is a folder, not a regular file").arg(subject);
+        return SettingsReport::tr("%1 is a folder, not a regular file").arg(subject);
     case FileFault::Kind::Fifo:
-        return QStringLiteral("%1 is a FIFO, not a regular file").arg(subject);
+        return SettingsReport::tr("%1 is a FIFO, not a regular file").arg(subject);
     case FileFault::Kind::CharacterDevice:
-        return QStringLiteral("%1 is a character device, not a regular file").arg(subject);
+        return SettingsReport::tr("%1 is a character device, not a regular file").arg(subject);
     case FileFault::Kind::BlockDevice:
-        return QStringLiteral("%1 is a block device, not a regular file").arg(subject);
+        return SettingsReport::tr("%1 is a block device, not a regular file").arg(subject);
     case FileFault::Kind::Socket:
-        return QStringLiteral("%1 is a socket, not a regular file").arg(subject);
+        return SettingsReport::tr("%1 is a socket, not a regular file").arg(subject);
     case FileFault::Kind::Other:
         break;
     }
-    return QStringLiteral("%1 is not a regular file").arg(subject);
+    return SettingsReport::tr("%1 is not a regular file").arg(subject);
 }
 
 bool isReadFault(const FileFault& fault) {
@@ -82,53 +89,56 @@ QString faultOf(const FileFault& fault) {
     const QString error = systemError(fault.error);
     switch (fault.what) {
     case What::Unreadable:
-        return QStringLiteral("it cannot be read: %1").arg(error);
+        return SettingsReport::tr("it cannot be read: %1").arg(error);
     case What::NotRegular:
-        return QStringLiteral("it cannot be read: %1")
-            .arg(notRegular(QStringLiteral("it"), fault.kind));
+        return SettingsReport::tr("it cannot be read: %1")
+            .arg(notRegular(SettingsReport::tr("it"), fault.kind));
     case What::TooLarge:
-        return QStringLiteral("it cannot be read: at %1 bytes it is larger than a settings file "
-                              "can be (%2)")
+        return SettingsReport::tr(
+                   "it cannot be read: at %1 bytes it is larger than a settings file "
+                   "can be (%2)")
             .arg(fault.size)
             .arg(kLargestSettingsFile);
     case What::LinkUnreadable:
-        return QStringLiteral("its link %1 cannot be read: %2").arg(path, error);
+        return SettingsReport::tr("its link %1 cannot be read: %2").arg(path, error);
     case What::TooManyLinks:
-        return QStringLiteral("it leads through more than %1 symbolic links, or round in a loop")
+        return SettingsReport::tr(
+                   "it leads through more than %1 symbolic links, or round in a loop")
             .arg(kMostSymbolicLinks);
     case What::TargetNotRegular:
         return notRegular(fault.path.empty()
-                              ? QStringLiteral("it")
-                              : QStringLiteral("the file it links to, %1,").arg(path),
+                              ? SettingsReport::tr("it")
+                              : SettingsReport::tr("the file it links to, %1,").arg(path),
                           fault.kind);
     case What::NewTextTooLarge:
-        return QStringLiteral("at %1 bytes the new file would be larger than a settings file can "
-                              "be (%2), so it is not written and the earlier file stays as it is")
+        return SettingsReport::tr("at %1 bytes the new file would be larger than a settings file "
+                                  "can be (%2), so it is not written and the earlier file stays "
+                                  "as it is")
             .arg(fault.size)
             .arg(kLargestSettingsFile);
     case What::FolderAppendOnly:
-        return QStringLiteral("its folder %1 is append-only or immutable, so no file in it can "
-                              "be replaced")
+        return SettingsReport::tr("its folder %1 is append-only or immutable, so no file in it "
+                                  "can be replaced")
             .arg(path);
     case What::FolderNotMade:
-        return QStringLiteral("its folder %1 cannot be made: %2").arg(path, error);
+        return SettingsReport::tr("its folder %1 cannot be made: %2").arg(path, error);
     case What::NewFileNotMade:
-        return QStringLiteral("the new file %1 cannot be made: %2").arg(path, error);
+        return SettingsReport::tr("the new file %1 cannot be made: %2").arg(path, error);
     case What::WriteFailed:
-        return QStringLiteral("writing %1 failed: %2").arg(path, error);
+        return SettingsReport::tr("writing %1 failed: %2").arg(path, error);
     case What::FlushFailed:
-        return QStringLiteral("flushing %1 failed: %2").arg(path, error);
+        return SettingsReport::tr("flushing %1 failed: %2").arg(path, error);
     case What::ReadBackDiffers:
-        return QStringLiteral("the new file %1 does not read back as it was written").arg(path);
+        return SettingsReport::tr("the new file %1 does not read back as it was written").arg(path);
     case What::CloseFailed:
-        return QStringLiteral("closing %1 failed: %2").arg(path, error);
+        return SettingsReport::tr("closing %1 failed: %2").arg(path, error);
     case What::RenameFailed:
         return fault.other.empty()
-                   ? QStringLiteral("renaming %1 over it failed: %2").arg(path, error)
-                   : QStringLiteral("renaming %1 over the file it links to, %2, failed: %3")
+                   ? SettingsReport::tr("renaming %1 over it failed: %2").arg(path, error)
+                   : SettingsReport::tr("renaming %1 over the file it links to, %2, failed: %3")
                          .arg(path, quotedPathOf(fault.other), error);
     case What::FolderNotFlushed:
-        return QStringLiteral("its folder %1 could not be flushed to the disk: %2")
+        return SettingsReport::tr("its folder %1 could not be flushed to the disk: %2")
             .arg(path, error);
     }
     return {};
@@ -138,15 +148,15 @@ QString whyRejected(const RejectedValue& rejected) {
     using Why = RejectedValue::Why;
     switch (rejected.why) {
     case Why::NotWholeNumber:
-        return QStringLiteral("is not a whole number");
+        return SettingsReport::tr("is not a whole number");
     case Why::OutOfRange:
-        return QStringLiteral("is not in %1..%2").arg(rejected.min).arg(rejected.max);
+        return SettingsReport::tr("is not in %1..%2").arg(rejected.min).arg(rejected.max);
     case Why::NotTrueOrFalse:
-        return QStringLiteral("is not True, False or a number");
+        return SettingsReport::tr("is not True, False or a number");
     case Why::NotFiniteNumber:
-        return QStringLiteral("is not a finite number");
+        return SettingsReport::tr("is not a finite number");
     case Why::DoesNotFit:
-        return QStringLiteral("does not fit the rows of %1 = %2")
+        return SettingsReport::tr("does not fit the rows of %1 = %2")
             .arg(plain(rejected.fits), plain(rejected.fitsValue));
     }
     return {};
@@ -154,32 +164,34 @@ QString whyRejected(const RejectedValue& rejected) {
 
 struct Sentence {
     QString operator()(const FileNotRead& notRead) const {
-        return QStringLiteral("settings: %1: %2; every setting takes its default, and Quit leaves "
-                              "the file as it is")
+        return SettingsReport::tr(
+                   "settings: %1: %2; every setting takes its default, and Quit leaves "
+                   "the file as it is")
             .arg(quotedPathOf(notRead.path), faultOf(notRead.fault));
     }
     QString operator()(const NotSettingLines& damaged) const {
         return damaged.lines.size() == 1
-                   ? QStringLiteral("settings: %1: line %2 is not a setting; it is kept as it is")
+                   ? SettingsReport::tr(
+                         "settings: %1: line %2 is not a setting; it is kept as it is")
                          .arg(quotedPathOf(damaged.path), lineNumbers(damaged.lines))
-                   : QStringLiteral("settings: %1: lines %2 are not settings; they are kept as "
-                                    "they are")
+                   : SettingsReport::tr("settings: %1: lines %2 are not settings; they are kept as "
+                                        "they are")
                          .arg(quotedPathOf(damaged.path), lineNumbers(damaged.lines));
     }
     QString operator()(const RepeatedKey& repeated) const {
-        return QStringLiteral("settings: %1 is given %2 times; the last one counts")
+        return SettingsReport::tr("settings: %1 is given %2 times; the last one counts")
             .arg(shownKey(repeated.section, repeated.key))
             .arg(repeated.times);
     }
     QString operator()(const UnknownKey& unknown) const {
-        return QStringLiteral("settings: %1 is not a Varnok setting; it is kept as it is")
+        return SettingsReport::tr("settings: %1 is not a Varnok setting; it is kept as it is")
             .arg(shownKey(unknown.section, unknown.key));
     }
     // The section and the key are the program's own; the text is the file's, but for a value
     // that does not fit, which is a number as the program writes it.
     QString operator()(const RejectedValue& rejected) const {
         const bool written = rejected.why == RejectedValue::Why::DoesNotFit;
-        return QStringLiteral("settings: [%1] %2 = %3 %4; using %5")
+        return SettingsReport::tr("settings: [%1] %2 = %3 %4; using %5")
             .arg(plain(rejected.section), plain(rejected.key),
                  written ? plain(rejected.text) : quoted(rejected.text), whyRejected(rejected),
                  plain(rejected.used));
@@ -188,37 +200,40 @@ struct Sentence {
         QString sentence;
         switch (place.used) {
         case StoredPlace::PlaceUsed::Default:
-            sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
-                                      "window on its screen to reach it; using Left = %4, Top = "
-                                      "%5, its default place");
+            sentence =
+                SettingsReport::tr("settings: [%1] Left = %2, Top = %3 leave too little of the "
+                                   "window on its screen to reach it; using Left = %4, Top = "
+                                   "%5, its default place");
             break;
         case StoredPlace::PlaceUsed::DefaultMovedOntoScreen:
-            sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
-                                      "window on its screen to reach it; using Left = %4, Top = "
-                                      "%5, moved onto its screen");
+            sentence =
+                SettingsReport::tr("settings: [%1] Left = %2, Top = %3 leave too little of the "
+                                   "window on its screen to reach it; using Left = %4, Top = "
+                                   "%5, moved onto its screen");
             break;
         case StoredPlace::PlaceUsed::MovedOntoScreenAsTheDefaultToo:
-            sentence = QStringLiteral("settings: [%1] Left = %2, Top = %3 leave too little of the "
-                                      "window on its screen to reach it, and so does its default "
-                                      "place; using Left = %4, Top = %5, moved onto its screen");
+            sentence =
+                SettingsReport::tr("settings: [%1] Left = %2, Top = %3 leave too little of the "
+                                   "window on its screen to reach it, and so does its default "
+                                   "place; using Left = %4, Top = %5, moved onto its screen");
             break;
         }
         return sentence.arg(plain(place.section), plain(place.left), plain(place.top),
                             plain(place.usedLeft), plain(place.usedTop));
     }
     QString operator()(const MoreStrayLines& more) const {
-        return QStringLiteral("settings: %1 more keys given twice or unknown").arg(more.count);
+        return SettingsReport::tr("settings: %1 more keys given twice or unknown").arg(more.count);
     }
     QString operator()(const NotSaved& notSaved) const {
         // The new file is in place by then; only its lasting is in doubt.
         if (notSaved.fault.what == FileFault::What::FolderNotFlushed) {
-            return QStringLiteral("saved the settings to %1, but a power cut may still lose them: "
-                                  "%2")
+            return SettingsReport::tr("saved the settings to %1, but a power cut may still lose "
+                                      "them: %2")
                 .arg(quotedPathOf(notSaved.path), faultOf(notSaved.fault));
         }
-        return QStringLiteral("could not save the settings to %1: %2%3")
+        return SettingsReport::tr("could not save the settings to %1: %2%3")
             .arg(quotedPathOf(notSaved.path), faultOf(notSaved.fault),
-                 isReadFault(notSaved.fault) ? QStringLiteral(", so it is left as it is")
+                 isReadFault(notSaved.fault) ? SettingsReport::tr(", so it is left as it is")
                                              : QString());
     }
 };

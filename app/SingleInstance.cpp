@@ -91,9 +91,9 @@ void SingleInstance::listen() {
     QLocalServer::removeServer(m_socket);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server.listen(m_socket)) {
-        std::fprintf(
-            stderr, "varnok: cannot listen on %s: %s; a second Varnok cannot reach this one\n",
-            m_socket.toLocal8Bit().constData(), m_server.errorString().toLocal8Bit().constData());
+        const QString warning = tr("cannot listen on %1: %2; a second Varnok cannot reach this one")
+                                    .arg(m_socket, m_server.errorString());
+        std::fprintf(stderr, "varnok: %s\n", warning.toLocal8Bit().constData());
         return;
     }
     connect(&m_server, &QLocalServer::newConnection, this, [this] {

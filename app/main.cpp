@@ -4,15 +4,36 @@
 #include "app/RuntimeFolder.h"
 #include "app/SettingsPath.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "base/Clock.h"
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The context of the start's texts in the catalogs.
+struct Start {
+    Q_DECLARE_TR_FUNCTIONS(Start)
+};
+
+void sayWhyNot(const QString& why) {
+    std::fprintf(stderr, "varnok: %s\n", why.toLocal8Bit().constData());
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    Translations translations;
+    // Until Qt has looked for a display, a plain application object carries the catalogs of
+    // what the start says: the help, or why no window can open.
+    auto beforeTheWindows = std::make_unique<QCoreApplication>(argc, argv);
+    translations.install();
     // Help and version need no display: they are answered before Qt looks for one.
     switch (requestOf(argc, argv)) {
     case CommandLineRequest::Help:
@@ -34,8 +55,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "varnok: %s\n", noFolder->c_str());
         return EXIT_FAILURE;
     }
+    beforeTheWindows.reset();
     // Qt takes its own options (-platform, -display, ...) out of argv here.
     QApplication application(argc, argv);
+    translations.install();
     // Qt has its own connection now: the probe's may end without the server resetting.
     windowSystem.releaseProbe();
     if (!prepareProgram(argc, argv)) {
@@ -48,16 +71,14 @@ int main(int argc, char* argv[]) {
     case SingleInstance::Claim::Shown:
         return EXIT_SUCCESS;
     case SingleInstance::Claim::NoAnswer:
-        std::fprintf(stderr,
-                     "varnok: another Varnok holds %s but does not answer; a second one would "
-                     "save over its settings\n",
-                     instance.lockFile().toLocal8Bit().constData());
+        sayWhyNot(Start::tr("another Varnok holds %1 but does not answer; a second one would save "
+                            "over its settings")
+                      .arg(instance.lockFile()));
         return EXIT_FAILURE;
     case SingleInstance::Claim::NoLock:
-        std::fprintf(stderr,
-                     "varnok: cannot take the lock %s, without which a second Varnok would save "
-                     "over this one's settings\n",
-                     instance.lockFile().toLocal8Bit().constData());
+        sayWhyNot(Start::tr("cannot take the lock %1, without which a second Varnok would save "
+                            "over this one's settings")
+                      .arg(instance.lockFile()));
         return EXIT_FAILURE;
     }
     const SteadyClock clock;

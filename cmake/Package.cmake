@@ -22,6 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Wayland desktop of Debian offers through XWayland, so it runs without the plugin nearly
 # everywhere; but in a session with no X server at all it could not start. Recommended
 # packages are installed unless the user asks otherwise.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt's own texts (the system's errors that it words) in the user's language come with its
+# translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -154,6 +154,58 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
           "window on its screen to reach it; using Left = 1000, Top = 4995, moved onto its "
           "screen"}},
     };
+    // The language: LANGUAGE's order, else LC_ALL, LC_MESSAGES or LANG; C and English first
+    // keep the texts as written. Before the windows and after them alike.
+    const auto inLocale = [](Variables variables) {
+        variables.insert(
+            variables.begin(),
+            {{"LC_ALL", std::nullopt}, {"LC_MESSAGES", std::nullopt}, {"LANGUAGE", std::nullopt}});
+        return variables;
+    };
+    const std::string german = "Aufruf: varnok [--help | --version]";
+    const std::string dutch = "Gebruik: varnok [--help | --version]";
+    cases.insert(
+        cases.end(),
+        {
+            {{"--help"},
+             inLocale({{"LANG", "de_DE.UTF-8"}}),
+             0,
+             {german, "Einstellungen: " + settings, "LANGUAGE, LC_ALL, LC_MESSAGES, LANG"},
+             {}},
+            {{"--help"},
+             inLocale({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "nl:de"}}),
+             0,
+             {dutch},
+             {}},
+            {{"--help"},
+             inLocale({{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "nl_NL.UTF-8"}}),
+             0,
+             {dutch},
+             {}},
+            {{"--help"},
+             inLocale({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en:de"}}),
+             0,
+             {usage},
+             {}},
+            {{"--help"}, inLocale({{"LANG", "C"}, {"LANGUAGE", "de"}}), 0, {usage}, {}},
+            {{"--help"}, inLocale({{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "POSIX"}}), 0, {usage}, {}},
+            {{},
+             inLocale({{"LANG", "fr_FR.UTF-8"},
+                       {"DISPLAY", std::nullopt},
+                       {"WAYLAND_DISPLAY", std::nullopt},
+                       {"QT_QPA_PLATFORM", "xcb"}}),
+             1,
+             {},
+             {"varnok: aucun affichage où ouvrir des fenêtres : QT_QPA_PLATFORM vaut \"xcb\" et "
+              "DISPLAY n'est pas défini ; définissez DISPLAY sur un serveur X en marche, ou lancez "
+              "Varnok sous xvfb-run"}},
+            {{"--fast"},
+             inLocale({{"LANG", "nl_NL.UTF-8"}}),
+             -1,
+             {},
+             {"varnok: het onbekende argument \"--fast\" wordt genegeerd (varnok --help noemt wat "
+              "het aanneemt)"}},
+        });
     // A runtime folder made by another user where the program would make its own.
     QTemporaryDir temporary;
     const QString userRuntime = temporary.path() + QStringLiteral("/runtime-") +

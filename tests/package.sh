@@ -39,7 +39,8 @@ for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
 done
 recommends=$(dpkg-deb -f "$package" Recommends)
 echo "Recommends: $recommends"
-[ "$recommends" = qt6-wayland ] || fail "the package does not recommend qt6-wayland alone"
+[ "$recommends" = "qt6-wayland, qt6-translations-l10n" ] ||
+    fail "the package does not recommend qt6-wayland and qt6-translations-l10n alone"
 maintainer=$(dpkg-deb -f "$package" Maintainer)
 echo "Maintainer: $maintainer"
 grep -Eqi 'example|placeholder|todo|changeme' <<<"$maintainer" && fail "the maintainer is a placeholder"

@@ -1,7 +1,10 @@
 #include "ui/DesignFont.h"
 
 #include <QFontMetricsF>
+#include <QPushButton>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -29,4 +32,13 @@ QFont fittingFont(QFont font, const QString& text, int width) {
         font.setPointSizeF(font.pointSizeF() - kStep);
     }
     return font;
+}
+
+void fitButtonFont(QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QRect contents =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    button.setFont(fittingFont(button.font(), button.text(), contents.width()));
 }

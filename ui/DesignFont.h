@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+class QPushButton;
+
 // The font a control was designed with, or the closest sans-serif of the same size where the
 // family is not installed.
 QFont designFont(const QString& family, qreal points, bool bold = false);
@@ -11,3 +13,7 @@ QFont designFont(const QString& family, qreal points, bool bold = false);
 // in `width` pixels. A bitmap font of the design fits boxes that a scalable substitute of the
 // same size overflows.
 QFont fittingFont(QFont font, const QString& text, int width);
+
+// Makes `button`'s font smaller where its text is wider than the button leaves it, as a
+// caption in another language may be.
+void fitButtonFont(QPushButton& button);

@@ -26,11 +26,11 @@ constexpr int kRowPitch = 360;
 constexpr int kRowHeight = 285;
 
 constexpr std::array<Heading, 5> kHeadings = {{
-    {"Label2", "Speed", 480, 600},
-    {"Label3", "Pos", 1080, 480},
-    {"Label4", "Clr", 1560, 285},
-    {"Label5", "Len", 1800, 600},
-    {"Label9", "Worm", 2390, 4000},
+    {"Label2", QT_TRANSLATE_NOOP("OverviewWindow", "Speed"), 480, 600},
+    {"Label3", QT_TRANSLATE_NOOP("OverviewWindow", "Pos"), 1080, 480},
+    {"Label4", QT_TRANSLATE_NOOP("OverviewWindow", "Clr"), 1560, 285},
+    {"Label5", QT_TRANSLATE_NOOP("OverviewWindow", "Len"), 1800, 600},
+    {"Label9", QT_TRANSLATE_NOOP("OverviewWindow", "Worm"), 2390, 4000},
 }};
 
 constexpr std::array<const char*, kTrainSlots> kRowLabelNames = {"Label6", "Label7", "Label8"};
@@ -121,6 +121,7 @@ OverviewWindow::OverviewWindow(TrainModel& model, StoredPlace place)
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(2340, 1800, 800, 300));
     cmdClose->setToolTip(tr("Hide this window; it keeps following the trains"));
+    fitButtonFont(*cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
 
     txtKeyDown =

@@ -20,13 +20,13 @@ constexpr Color kMarkerBorder = 0xFE007F; // red 127, green 0, blue 254
 constexpr int kHelpMargin = 1;
 
 // Seven lines, each ended by a line break, the last one too.
-constexpr const char* kHelpText = "CTRL = Select Train \n"
-                                  "UP-DOWN = Throttle \n"
-                                  "LEFT-RIGHT = Turn\n"
-                                  "--------------------------\n"
-                                  "Defaults -\n"
-                                  "Straight at 4-ways,\n"
-                                  "Right at 3-ways\n";
+constexpr const char* kHelpText = QT_TRANSLATE_NOOP("TrackMapWindow", "CTRL = Select Train \n"
+                                                                      "UP-DOWN = Throttle \n"
+                                                                      "LEFT-RIGHT = Turn\n"
+                                                                      "--------------------------\n"
+                                                                      "Defaults -\n"
+                                                                      "Straight at 4-ways,\n"
+                                                                      "Right at 3-ways\n");
 
 } // namespace
 
@@ -43,18 +43,20 @@ TrackMapWindow::TrackMapWindow(TrainModel& model, const TrackCells& cells, Store
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setGeometry(twipsRect(6300, 120, 975, 435));
     cmdQuit->setToolTip(tr("Save the settings and end Varnok"));
+    fitButtonFont(*cmdQuit);
 
     cmdOverview->setObjectName(QStringLiteral("cmdOverview"));
     cmdOverview->setGeometry(twipsRect(6300, 840, 1000, 300));
     cmdOverview->setFont(designFont(QStringLiteral("Tahoma"), 8.25));
     cmdOverview->setToolTip(tr("Show the state of every train"));
+    fitButtonFont(*cmdOverview);
 
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(tr("Keys"));
     Text1->setGeometry(twipsRect(7440, 120, 1455, 1275));
     Text1->setFrameShape(QFrame::Box);
     Text1->document()->setDocumentMargin(kHelpMargin);
-    const QString helpText = QString::fromLatin1(kHelpText);
+    const QString helpText = tr(kHelpText);
     // One pixel to spare, so that no line of the help wraps.
     const int helpWidth = Text1->contentsRect().width() - 2 * kHelpMargin - 1;
     Text1->setFont(

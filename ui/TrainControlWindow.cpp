@@ -32,10 +32,10 @@ constexpr int kThrottlePageStep = 10;
 constexpr float kOneTrainHeight = 1360;
 
 constexpr std::array<Heading, 4> kHeadings = {{
-    {"Label4", "Color", 120, 585},
-    {"Label5", "Throttle", 960, 1425},
-    {"Label1", "Speed", 2580, 705},
-    {"Label3", "Len", 3300, 465},
+    {"Label4", QT_TRANSLATE_NOOP("TrainControlWindow", "Color"), 120, 585},
+    {"Label5", QT_TRANSLATE_NOOP("TrainControlWindow", "Throttle"), 960, 1425},
+    {"Label1", QT_TRANSLATE_NOOP("TrainControlWindow", "Speed"), 2580, 705},
+    {"Label3", QT_TRANSLATE_NOOP("TrainControlWindow", "Len"), 3300, 465},
 }};
 
 QString controlName(const char* name, int index) {

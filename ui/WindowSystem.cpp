@@ -3,6 +3,7 @@
 #include "base/QuotedText.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QtGlobal>
 
@@ -22,6 +23,11 @@
 #include <xcb/xcb.h>
 
 namespace {
+
+// The context of the window system's texts in the catalogs.
+struct WindowSystem {
+    Q_DECLARE_TR_FUNCTIONS(WindowSystem)
+};
 
 // How long a display may take to answer a new connection. A server answers in milliseconds,
 // over a slow remote link in a fraction of a second; one that takes longer has stopped.
@@ -159,32 +165,36 @@ std::vector<Kind> kindsNamed(std::string_view choice) {
     return kinds;
 }
 
-// What an answer says of the display `who`, where it is not one: `none` when nothing took the
-// connection.
-std::optional<std::string> unanswered(Answer answer, std::string none, const std::string& who) {
+// What an answer says of a display that is not one: `none` when nothing took the connection,
+// `late` when it took it and said nothing.
+std::optional<QString> unanswered(Answer answer, const QString& none, const QString& late) {
     if (answer == Answer::Answers) {
         return std::nullopt;
     }
-    if (answer == Answer::None) {
-        return none;
-    }
-    return who + " has not answered in " + std::to_string(kAnswerSeconds) + " seconds";
+    return answer == Answer::None ? none : late;
 }
 
 // Why no display of `kind` answers, or nothing when one does; an X server's connection is
 // kept in `kept`.
-std::optional<std::string> unansweredBy(Kind kind, const std::string& display, XConnection& kept) {
+std::optional<QString> unansweredBy(Kind kind, const std::string& display, XConnection& kept) {
     if (kind == Kind::X11) {
         if (display.empty()) {
-            return "DISPLAY is not set";
+            return WindowSystem::tr("DISPLAY is not set");
         }
-        const std::string where = "DISPLAY " + quotedText(display);
-        return unanswered(askXServer(display, kept), "no X server answers on " + where,
-                          "the X server on " + where);
+        const QString where = QString::fromStdString(quotedText(display));
+        return unanswered(askXServer(display, kept),
+                          WindowSystem::tr("no X server answers on DISPLAY %1").arg(where),
+                          WindowSystem::tr("the X server on DISPLAY %1 has not answered in %2 "
+                                           "seconds")
+                              .arg(where)
+                              .arg(kAnswerSeconds));
     }
     const QByteArray path = waylandSocketPath();
-    return unanswered(askWaylandCompositor(path), "no Wayland compositor answers",
-                      "the Wayland compositor at " + quotedText(path.toStdString()));
+    return unanswered(askWaylandCompositor(path), WindowSystem::tr("no Wayland compositor answers"),
+                      WindowSystem::tr("the Wayland compositor at %1 has not answered in %2 "
+                                       "seconds")
+                          .arg(QString::fromStdString(quotedText(path.toStdString())))
+                          .arg(kAnswerSeconds));
 }
 
 } // namespace
@@ -207,11 +217,7 @@ WindowSystemChoice chooseWindowSystem(int argc, const char* const argv[]) {
     const auto displayOption = qtOption(argc, argv, "display");
     const std::string display =
         displayOption ? std::string(*displayOption) : qgetenv("DISPLAY").toStdString();
-    std::string why = "no display to open windows on: ";
-    if (!named.empty()) {
-        why += (platformOption ? "-platform is " : "QT_QPA_PLATFORM is ") + quotedText(named) +
-               " and ";
-    }
+    QString why;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
         const auto whyNot = unansweredBy(kinds[i], display, choice.m_probe);
         if (!whyNot) {
@@ -221,13 +227,21 @@ WindowSystemChoice chooseWindowSystem(int argc, const char* const argv[]) {
             }
             return choice;
         }
-        why += (i == 0 ? "" : " and ") + *whyNot;
+        why = i == 0 ? *whyNot : WindowSystem::tr("%1 and %2").arg(why, *whyNot);
+    }
+    if (!named.empty()) {
+        const QString setting = QString::fromStdString(quotedText(named));
+        why = platformOption ? WindowSystem::tr("-platform is %1 and %2").arg(setting, why)
+                             : WindowSystem::tr("QT_QPA_PLATFORM is %1 and %2").arg(setting, why);
     }
     const bool x11 = std::find(kinds.begin(), kinds.end(), Kind::X11) != kinds.end();
-    why += x11              ? "; set DISPLAY to a running X server, or run Varnok under xvfb-run"
-           : platformOption ? "; start Varnok where its compositor runs, or leave out -platform"
-                            : "; start Varnok where its compositor runs, or unset QT_QPA_PLATFORM";
-    choice.m_failure = std::move(why);
+    const QString advice =
+        x11 ? WindowSystem::tr("set DISPLAY to a running X server, or run Varnok under xvfb-run")
+        : platformOption
+            ? WindowSystem::tr("start Varnok where its compositor runs, or leave out -platform")
+            : WindowSystem::tr("start Varnok where its compositor runs, or unset QT_QPA_PLATFORM");
+    choice.m_failure =
+        WindowSystem::tr("no display to open windows on: %1; %2").arg(why, advice).toStdString();
     return choice;
 }
 
