@@ -126,6 +126,14 @@ QString faultOf(const FileFault& fault) {
     return {};
 }
 
+} // namespace
+
+QString fileFaultClause(const FileFault& fault) {
+    return faultOf(fault);
+}
+
+namespace {
+
 QString whyRejected(const RejectedValue& rejected) {
     using Why = RejectedValue::Why;
     switch (rejected.why) {

@@ -1,16 +1,35 @@
 #include "app/CommandLine.h"
+#include "app/DriveFile.h"
+#include "app/DriveRecorder.h"
 #include "app/Program.h"
 #include "app/ProgramSetup.h"
 #include "app/RuntimeFolder.h"
 #include "app/SettingsPath.h"
 #include "app/SingleInstance.h"
 #include "base/Clock.h"
+#include "ui/DrivePlayer.h"
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <optional>
+#include <variant>
+
+namespace {
+
+// A bad command line or a drive that cannot be played: said before any window opens.
+constexpr int kUnusable = 2;
+
+void printVerdict(const DriveVerdict& verdict) {
+    std::printf("%s\n", verdictText(verdict).c_str());
+    std::fflush(stdout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Help and version need no display: they are answered before Qt looks for one.
@@ -23,6 +42,28 @@ int main(int argc, char* argv[]) {
         return EXIT_SUCCESS;
     case CommandLineRequest::Run:
         break;
+    }
+    const DriveRequest drive = takeDriveRequest(argc, argv);
+    if (!drive.fault.empty()) {
+        std::fprintf(stderr, "varnok: %s (varnok --help lists what it takes)\n",
+                     drive.fault.c_str());
+        return kUnusable;
+    }
+    std::optional<Drive> played;
+    if (drive.mode == DriveRequest::Mode::Play || drive.mode == DriveRequest::Mode::Check) {
+        auto read = readDriveFile(drive.file);
+        if (const auto* fault = std::get_if<std::string>(&read)) {
+            std::fprintf(stderr, "varnok: %s\n", fault->c_str());
+            return kUnusable;
+        }
+        played = std::get<Drive>(std::move(read));
+    }
+    if (drive.mode == DriveRequest::Mode::Check) {
+        // No display: the drive runs on a clock set by hand.
+        const QCoreApplication application(argc, argv);
+        const DriveVerdict verdict = checkDrive(*played);
+        printVerdict(verdict);
+        return verdict.outcome == DriveVerdict::Outcome::Reached ? EXIT_SUCCESS : EXIT_FAILURE;
     }
     WindowSystemChoice windowSystem = chooseWindowSystem(argc, argv);
     if (const auto& noDisplay = windowSystem.failure()) {
@@ -40,6 +81,20 @@ int main(int argc, char* argv[]) {
     windowSystem.releaseProbe();
     if (!prepareProgram(argc, argv)) {
         return EXIT_FAILURE;
+    }
+    const SteadyClock steadyClock;
+    MillisecondClock millisecondClock(steadyClock);
+    if (played) {
+        // A drive's run keeps to itself: it neither reads nor writes the settings, so it needs
+        // no lock on them. Its clock stands at 0 until the drive's first input is due.
+        HeldClock clock(millisecondClock);
+        clock.holdAt(0);
+        Program program(clock, played->start);
+        DrivePlayer player(std::move(*played), program.model(), program.cells(), clock);
+        QObject::connect(&player, &DrivePlayer::ended, &printVerdict);
+        program.show();
+        player.start();
+        return QApplication::exec();
     }
     SingleInstance instance(settingsFilePath());
     switch (instance.claim()) {
@@ -60,8 +115,21 @@ int main(int argc, char* argv[]) {
                      instance.lockFile().toLocal8Bit().constData());
         return EXIT_FAILURE;
     }
-    const SteadyClock clock;
+    std::unique_ptr<DriveRecorder> recorder;
+    if (drive.mode == DriveRequest::Mode::Record) {
+        auto made = DriveRecorder::create(drive.file);
+        if (const auto* fault = std::get_if<std::string>(&made)) {
+            std::fprintf(stderr, "varnok: %s\n", fault->c_str());
+            return EXIT_FAILURE;
+        }
+        recorder = std::get<std::unique_ptr<DriveRecorder>>(std::move(made));
+    }
+    // A recorded run is timed in the whole milliseconds that its drive holds.
+    const Clock& clock = recorder ? static_cast<const Clock&>(millisecondClock) : steadyClock;
     Program program(clock);
+    if (recorder) {
+        program.recordTo(std::move(recorder));
+    }
     QObject::connect(&instance, &SingleInstance::showRequested, &program,
                      &Program::showWindowsInFront);
     program.show();

@@ -103,7 +103,8 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
         return variables;
     };
     const std::string settings = settingsFile().toStdString();
-    const std::string usage = "Usage: varnok [--help | --version]";
+    const std::string usage =
+        "Usage: varnok [--help | --version | --record FILE | --play FILE [--check]]";
     const std::string noScreen = "varnok: no display to open windows on: ";
     const std::string toXvfb = "; set DISPLAY to a running X server, or run Varnok under xvfb-run";
     const std::string noneAtAll =

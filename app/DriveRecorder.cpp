@@ -1,0 +1,92 @@
+#include "app/DriveRecorder.h"
+
+#include "base/Clock.h"
+#include "base/QuotedText.h"
+#include "ui/TrainDriver.h"
+#include "ui/TrainModel.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::int64_t milliseconds(std::int64_t nanoseconds) {
+    return nanoseconds / kNanosecondsPerMillisecond;
+}
+
+} // namespace
+
+std::variant<std::unique_ptr<DriveRecorder>, std::string>
+DriveRecorder::create(const std::string& path) {
+    const std::string cannot = "cannot record the drive to " + quotedPath(path) + ": ";
+    // Without blocking on a FIFO; only a regular file is emptied by the open.
+    const int descriptor = ::open(
+        path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+        return cannot + std::strerror(errno);
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return cannot + "it is not a regular file";
+    }
+    return std::unique_ptr<DriveRecorder>(new DriveRecorder(descriptor, path));
+}
+
+DriveRecorder::DriveRecorder(int descriptor, std::string path)
+    : m_descriptor(descriptor), m_path(std::move(path)) {}
+
+DriveRecorder::~DriveRecorder() {
+    ::close(m_descriptor);
+}
+
+void DriveRecorder::follow(const TrainModel& model, const TrainDriver& driver) {
+    write(driveStartText(model.state()));
+    connect(&model, &TrainModel::inputTaken, this, [this, &driver](const DriveInput& input) {
+        write(driveEntryText({milliseconds(driver.time()), input}));
+    });
+    connect(&driver, &TrainDriver::backlogDropped, this,
+            [this](std::int64_t since, std::int64_t now) {
+                write(driveEntryText({milliseconds(now), DriveStall{milliseconds(since)}}));
+            });
+}
+
+void DriveRecorder::finish(std::int64_t time, const RunState& run) {
+    write(driveEndText(milliseconds(time), run));
+    if (!m_failed) {
+        ::fsync(m_descriptor);
+    }
+}
+
+void DriveRecorder::write(const std::string& lines) {
+    if (m_failed) {
+        return;
+    }
+    std::size_t done = 0;
+    while (done < lines.size()) {
+        const ssize_t written = ::write(m_descriptor, lines.data() + done, lines.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            const int error = written < 0 ? errno : ENOSPC;
+            // A line cut short would make the drive unreadable: the file ends at the last whole
+            // one.
+            if (::ftruncate(m_descriptor, m_kept) == 0) {
+                ::lseek(m_descriptor, m_kept, SEEK_SET);
+            }
+            m_failed = true;
+            std::fprintf(stderr,
+                         "varnok: the drive %s cannot be written on: %s; it keeps what was "
+                         "written before, and the run goes on without recording\n",
+                         quotedPath(m_path).c_str(), std::strerror(error));
+            return;
+        }
+        done += std::size_t(written);
+    }
+    m_kept += off_t(lines.size());
+}
