@@ -21,18 +21,29 @@ std::int64_t milliseconds(std::int64_t nanoseconds) {
 } // namespace
 
 std::variant<std::unique_ptr<DriveRecorder>, std::string>
-DriveRecorder::create(const std::string& path) {
+DriveRecorder::create(const std::string& path, const std::string& settingsPath) {
     const std::string cannot = "cannot record the drive to " + quotedPath(path) + ": ";
-    // Without blocking on a FIFO; only a regular file is emptied by the open.
+    const std::string notRegular = cannot + "it is not a regular file";
+    struct stat status {};
+    struct stat settings {};
+    if (::stat(path.c_str(), &status) == 0) {
+        if (!S_ISREG(status.st_mode)) {
+            return notRegular;
+        }
+        if (::stat(settingsPath.c_str(), &settings) == 0 && settings.st_dev == status.st_dev &&
+            settings.st_ino == status.st_ino) {
+            return cannot + "it is the settings file";
+        }
+    }
+    // Without blocking on a FIFO put there since; only a regular file is emptied by the open.
     const int descriptor = ::open(
         path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (descriptor < 0) {
         return cannot + std::strerror(errno);
     }
-    struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return cannot + "it is not a regular file";
+        return notRegular;
     }
     return std::unique_ptr<DriveRecorder>(new DriveRecorder(descriptor, path));
 }
@@ -60,6 +71,8 @@ void DriveRecorder::finish(std::int64_t time, const RunState& run) {
     if (!m_failed) {
         ::fsync(m_descriptor);
     }
+    // Nothing follows the end: a catch-up of the save after it is no part of the drive.
+    m_failed = true;
 }
 
 void DriveRecorder::write(const std::string& lines) {

@@ -19,9 +19,10 @@ class TrainModel;
 // goes on without the rest.
 class DriveRecorder final : public QObject {
 public:
-    // Makes the regular file at `path`, or says in one line why it cannot be made.
+    // Makes the regular file at `path`, or says in one line why it cannot be made. The file at
+    // `settingsPath`, however reached, is never made over.
     static std::variant<std::unique_ptr<DriveRecorder>, std::string>
-    create(const std::string& path);
+    create(const std::string& path, const std::string& settingsPath);
     ~DriveRecorder() override;
     DriveRecorder(const DriveRecorder&) = delete;
     DriveRecorder& operator=(const DriveRecorder&) = delete;
@@ -38,6 +39,6 @@ private:
 
     int m_descriptor;
     std::string m_path;
-    off_t m_kept = 0; // bytes of whole lines written
-    bool m_failed = false;
+    off_t m_kept = 0;      // bytes of whole lines written
+    bool m_failed = false; // or ended: nothing more is written
 };

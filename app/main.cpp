@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -117,7 +118,8 @@ int main(int argc, char* argv[]) {
     }
     std::unique_ptr<DriveRecorder> recorder;
     if (drive.mode == DriveRequest::Mode::Record) {
-        auto made = DriveRecorder::create(drive.file);
+        auto made =
+            DriveRecorder::create(drive.file, QFile::encodeName(settingsFilePath()).toStdString());
         if (const auto* fault = std::get_if<std::string>(&made)) {
             std::fprintf(stderr, "varnok: %s\n", fault->c_str());
             return EXIT_FAILURE;

@@ -59,23 +59,28 @@ std::string lineOf(std::int64_t time, std::string_view rest) {
 std::string stateText(std::int64_t time, const SharedState& state) {
     const std::int32_t values[] = {state.TrainCount, state.ControlledTrain, state.TrackColor,
                                    state.KeyDownCode};
+    // Built by appending: g++ 12 at -O3 warns of an overlap where text is put in front.
     std::string text = "state";
+    const auto value = [&text](std::string_view name, std::int32_t number) {
+        text.append(" ").append(name).append("=").append(std::to_string(number));
+    };
     for (std::size_t k = 0; k < std::size(kStateFields); ++k) {
-        text += ' ' + std::string(kStateFields[k].name) + '=' + std::to_string(values[k]);
+        value(kStateFields[k].name, values[k]);
     }
     for (int i = 0; i < kTrainSlots; ++i) {
         const TrainRecord& train = trainAt(state, i);
-        text += '\n' + std::to_string(time) + " train " + std::to_string(i);
+        text.append("\n").append(std::to_string(time)).append(" train ").append(std::to_string(i));
         for (const TrainField& field : kTrainFields) {
-            text += ' ' + std::string(field.name) + '=' + std::to_string(train.*field.member);
+            value(field.name, train.*field.member);
         }
-        text += std::string(" ctrl=") + (train.Ctrl ? '1' : '0') + " body=";
+        value("ctrl", train.Ctrl ? 1 : 0);
+        text.append(" body=");
         // The cells up to the last one taken; the rest are 0.
         const auto last = std::find_if(train.Body.rbegin(), train.Body.rend(),
                                        [](CellIndex n) { return n != 0; });
         const auto used = static_cast<std::size_t>(train.Body.rend() - last);
         for (std::size_t k = 0; k < used; ++k) {
-            text += (k == 0 ? "" : ",") + std::to_string(train.Body[k]);
+            text.append(k == 0 ? "" : ",").append(std::to_string(train.Body[k]));
         }
     }
     return lineOf(time, text);
@@ -149,8 +154,7 @@ public:
     std::variant<Drive, DriveFault> read() {
         try {
             readHeader();
-            readState(0, m_drive.start);
-            requireStart(m_drive.start);
+            readStart();
             m_drive.start.Palette = BuildPalette();
             while (const auto words = nextLine()) {
                 const std::int64_t time = timeOf(*words);
@@ -193,7 +197,7 @@ private:
         auto words = nextLine();
         if (!words) {
             ++m_line;
-            throw LineFault{"the drive ends where " + std::string(what) + " should follow"};
+            throw LineFault{"the drive ends before its " + std::string(what) + " line"};
         }
         return *words;
     }
@@ -236,10 +240,23 @@ private:
         return words;
     }
 
-    void readState(std::int64_t time, SharedState& state) {
-        readStateLine(lineOfVerb("state", time), state);
+    // A run starts as start-up leaves it: no key held, each train on a node cell, on no run
+    // yet, with no body, standing.
+    void readStart() {
+        SharedState& start = m_drive.start;
+        readStateLine(lineOfVerb("state", 0), start);
+        if (start.KeyDownCode != kNoKey) {
+            throw LineFault{"a run starts with no key held"};
+        }
         for (int i = 0; i < kTrainSlots; ++i) {
-            readTrain(lineOfVerb("train", time), i, trainAt(state, i));
+            TrainRecord& train = trainAt(start, i);
+            readTrain(lineOfVerb("train", 0), i, train);
+            if (!isNodeCell(train.HeadPos) || train.NextNode != 0 || train.RunStart != 0 ||
+                train.RunEnd != 0 || train.Interval != 0 || train.Body != TrainRecord{}.Body) {
+                throw LineFault{"train " + std::to_string(i) +
+                                " does not start as a start leaves it: on a node cell, with no "
+                                "run, no body and interval 0"};
+            }
         }
     }
 
@@ -291,23 +308,6 @@ private:
         if (train.Interval != SpeedToInterval(train.Throttle) && train.Interval != 0) {
             throw LineFault{"interval " + std::to_string(train.Interval) +
                             " is not the throttle's"};
-        }
-    }
-
-    // A run starts as start-up leaves it: each train on a node cell, on no run yet, with no
-    // body, standing.
-    void requireStart(const SharedState& start) const {
-        for (int i = 0; i < kTrainSlots; ++i) {
-            const TrainRecord& train = trainAt(start, i);
-            if (!isNodeCell(train.HeadPos) || train.NextNode != 0 || train.RunStart != 0 ||
-                train.RunEnd != 0 || train.Interval != 0 || train.Body != TrainRecord{}.Body) {
-                throw LineFault{"train " + std::to_string(i) +
-                                " does not start as a start leaves it: on a node cell, with no "
-                                "run, no body and interval 0"};
-            }
-        }
-        if (start.KeyDownCode != kNoKey) {
-            throw LineFault{"a run starts with no key held"};
         }
     }
 

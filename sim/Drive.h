@@ -30,8 +30,8 @@ class TrackCells;
 //   61200 end 5c0f1e2d3a4b6978
 
 inline constexpr int kDriveFormat = 1;
-// A drive of a hundred years is no drive.
-inline constexpr std::int64_t kLatestDriveTime = 100LL * 366 * 24 * 3600 * 1000; // ms
+// A check runs as long as the drive does: a drive of more than a month is no drive.
+inline constexpr std::int64_t kLatestDriveTime = 31LL * 24 * 3600 * 1000; // ms
 
 // What a run stands in: the trains and the program-wide values of the shared state (not the
 // palette nor the route table, which the run rebuilds), and every cell's colour, in TrackSeg's
