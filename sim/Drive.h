@@ -1,18 +1,14 @@
 #pragma once
 
 #include "sim/DriveInput.h"
-#include "sim/SharedState.h"
-#include "track/TrackLayout.h"
+#include "sim/RunState.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
-
-class TrackCells;
 
 // A drive: the state a run started in, every input with its time in milliseconds from the
 // start, each stall that dropped steps, and the state the run ended in with its digest. A run
@@ -21,7 +17,7 @@ class TrackCells;
 //
 //   varnok drive 1
 //   0 state trains=1 controlled=0 track=16777215 key=0
-//   0 train 0 head=501 next=0 start=0 end=0 length=5 ctrl=1 color=3 speed=0 throttle=1 ...
+//   0 train 0 head=501 next=0 start=0 end=0 length=5 color=3 ... ctrl=1 body=
 //   1250 key 38                     (Up held)
 //   2300 key 0                      (let go)
 //   ...
@@ -32,22 +28,6 @@ class TrackCells;
 inline constexpr int kDriveFormat = 1;
 // A check runs as long as the drive does: a drive of more than a month is no drive.
 inline constexpr std::int64_t kLatestDriveTime = 31LL * 24 * 3600 * 1000; // ms
-
-// What a run stands in: the trains and the program-wide values of the shared state (not the
-// palette nor the route table, which the run rebuilds), and every cell's colour, in TrackSeg's
-// order.
-struct RunState {
-    SharedState state;
-    std::array<Color, kTrackCellCount> cells{};
-};
-RunState runStateOf(const SharedState& state, const TrackCells& cells);
-
-// A digest of everything in a run state, the same on every machine.
-std::uint64_t runDigest(const RunState& run);
-std::string digestText(std::uint64_t digest);
-
-// The first value in which `run` differs from `drive`, in words; nothing when none does.
-std::optional<std::string> firstDifference(const RunState& drive, const RunState& run);
 
 // A catch-up after a stall that dropped part of the backlog: the run was last caught up at
 // `since`, and then not again until the entry's time.
