@@ -7,17 +7,7 @@
 set -euo pipefail
 program=$1
 probe=$2
-work=$(mktemp -d)
-started=()
-stop_started() {
-    local k
-    for ((k = ${#started[@]} - 1; k >= 0; k--)); do
-        kill "${started[k]}" 2>/dev/null || true
-        wait "${started[k]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap stop_started EXIT
+. "$(dirname "$0")/xvfb-session.sh"
 
 fail() {
     {
@@ -29,22 +19,7 @@ fail() {
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
-    2>"$work/xvfb.log" &
-started+=("$!")
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI QT_SCREEN_SCALE_FACTORS
-export XDG_CONFIG_HOME=$work/config
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-fi
-mkdir -p "$XDG_CONFIG_HOME/Varnok"
+start_xvfb -screen 0 1024x768x24 -noreset || fail "no X server"
 settings=$XDG_CONFIG_HOME/Varnok/Varnok.conf
 printf '[Globals]\nTrainCount=3\n[frmTrackMap]\nLeft=150\nTop=150\n' >"$settings"
 
