@@ -55,11 +55,15 @@ DriveRecorder::~DriveRecorder() {
     ::close(m_descriptor);
 }
 
-void DriveRecorder::follow(const TrainModel& model, const TrainDriver& driver) {
+void DriveRecorder::follow(const TrainModel& model, const TrainDriver& driver,
+                           const TrackCells& cells) {
     write(driveStartText(model.state()));
-    connect(&model, &TrainModel::inputTaken, this, [this, &driver](const DriveInput& input) {
-        write(driveEntryText({milliseconds(driver.time()), input}));
-    });
+    connect(&model, &TrainModel::inputTaken, this,
+            [this, &model, &driver, &cells](const DriveInput& input) {
+                const std::int64_t time = milliseconds(driver.time());
+                const DriveCheckpoint checkpoint{runDigest(runStateOf(model.state(), cells))};
+                write(driveEntryText({time, input}) + driveEntryText({time, checkpoint}));
+            });
     connect(&driver, &TrainDriver::backlogDropped, this,
             [this](std::int64_t since, std::int64_t now) {
                 write(driveEntryText({milliseconds(now), DriveStall{milliseconds(since)}}));

@@ -10,6 +10,7 @@
 #include <sys/types.h>
 #include <variant>
 
+class TrackCells;
 class TrainDriver;
 class TrainModel;
 
@@ -29,7 +30,8 @@ public:
 
     // Writes the start of `model`'s run, and from now on each input it takes and each stall
     // of `driver` that drops steps or polls.
-    void follow(const TrainModel& model, const TrainDriver& driver);
+    // Each input is followed by the digest of the run it leaves, over `cells`.
+    void follow(const TrainModel& model, const TrainDriver& driver, const TrackCells& cells);
     // Writes the end: `run` as it stands at `time` (ns on the driver's clock), and its digest.
     void finish(std::int64_t time, const RunState& run);
 

@@ -109,7 +109,7 @@ std::optional<FileFault> Program::saveSettings() {
 
 void Program::recordTo(std::unique_ptr<DriveRecorder> recorder) {
     m_recorder = std::move(recorder);
-    m_recorder->follow(m_model, m_driver);
+    m_recorder->follow(m_model, m_driver, m_cells);
 }
 
 void Program::SaveSettingsAndQuit() {

@@ -309,6 +309,9 @@ private:
             requireWords(words, 3);
             entry.what = DriveInput{DriveInput::Kind::TrainCount, 0,
                                     longWithin(words[2], 0, kAnyShiftState, "the shift state")};
+        } else if (verb == "digest") {
+            requireWords(words, 3);
+            entry.what = DriveCheckpoint{digestOf(words[2])};
         } else if (verb == "dropped") {
             requireWords(words, 3);
             const std::int64_t last = m_drive.entries.empty() ? 0 : m_drive.entries.back().time;
@@ -317,6 +320,18 @@ private:
             throw LineFault{"no entry is called " + quotedText(verb)};
         }
         return entry;
+    }
+
+    static std::uint64_t digestOf(std::string_view text) {
+        std::uint64_t digest = 0;
+        const char* end = text.data() + text.size();
+        const auto [stop, error] = std::from_chars(text.data(), end, digest, 16);
+        if (text.size() != 16 || error != std::errc() || stop != end ||
+            text != digestText(digest)) {
+            throw LineFault{"the digest " + quotedText(text) +
+                            " is not 16 lower-case hexadecimal digits"};
+        }
+        return digest;
     }
 
     void readEnd(std::int64_t time, const std::vector<std::string_view>& words) {
@@ -361,6 +376,9 @@ std::string driveStartText(const SharedState& start) {
 std::string driveEntryText(const DriveEntry& entry) {
     if (const auto* stall = std::get_if<DriveStall>(&entry.what)) {
         return lineOf(entry.time, "dropped " + std::to_string(stall->since));
+    }
+    if (const auto* checkpoint = std::get_if<DriveCheckpoint>(&entry.what)) {
+        return lineOf(entry.time, "digest " + digestText(checkpoint->digest));
     }
     const auto& input = std::get<DriveInput>(entry.what);
     const std::string train = std::to_string(input.train);

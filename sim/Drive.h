@@ -19,6 +19,7 @@
 //   0 state trains=1 controlled=0 track=16777215 key=0
 //   0 train 0 head=501 next=0 start=0 end=0 length=5 color=3 ... ctrl=1 body=
 //   1250 key 38                     (Up held)
+//   1250 digest 09f2c4d1e0b3a587    (the run as it stands after the input)
 //   2300 key 0                      (let go)
 //   ...
 //   61200 state ...                 (at Quit: the end state, then every cell's colour)
@@ -36,9 +37,16 @@ struct DriveStall {
     bool operator==(const DriveStall&) const = default;
 };
 
+// The digest of the run as it stood after the inputs at the entry's time: where a played run
+// first departs from its drive.
+struct DriveCheckpoint {
+    std::uint64_t digest = 0;
+    bool operator==(const DriveCheckpoint&) const = default;
+};
+
 struct DriveEntry {
     std::int64_t time = 0; // ms
-    std::variant<DriveInput, DriveStall> what;
+    std::variant<DriveInput, DriveStall, DriveCheckpoint> what;
     bool operator==(const DriveEntry&) const = default;
 };
 

@@ -27,7 +27,7 @@ public:
     explicit RecordedRun(const QString& path) {
         auto made = DriveRecorder::create(QFile::encodeName(path).toStdString(), {});
         m_recorder = std::move(std::get<std::unique_ptr<DriveRecorder>>(made));
-        m_recorder->follow(model, driver);
+        m_recorder->follow(model, driver, cells);
     }
 
     void passTime(std::int64_t milliseconds) { ::passTime(clock, driver, ms(milliseconds)); }
@@ -89,10 +89,14 @@ TEST(DriveRecorderTest, ARecordedRunChecksToTheEndItReached) {
         run.finish();
     }
     const Drive drive = readBack(path);
-    EXPECT_EQ(drive.entries.size(), 10);
-    EXPECT_TRUE(std::any_of(drive.entries.begin(), drive.entries.end(), [](const DriveEntry& e) {
-        return std::holds_alternative<DriveStall>(e.what);
-    }));
+    const auto count = [&drive]<typename Kind>(Kind) {
+        return std::count_if(drive.entries.begin(), drive.entries.end(), [](const DriveEntry& e) {
+            return std::holds_alternative<Kind>(e.what);
+        });
+    };
+    EXPECT_EQ(count(DriveInput{}), 9);
+    EXPECT_EQ(count(DriveCheckpoint{}), 9);
+    EXPECT_EQ(count(DriveStall{}), 1);
     const DriveVerdict verdict = checkDrive(drive);
     EXPECT_EQ(verdict.outcome, DriveVerdict::Outcome::Reached) << verdict.difference;
 }

@@ -45,6 +45,7 @@ TEST(DriveTest, ReadsBackWhatItWritesWhateverItsLineEnds) {
     const SharedState start = startState();
     const std::vector<DriveEntry> entries = {
         {0, DriveInput{DriveInput::Kind::Key, 0, kKeyUp}},
+        {0, DriveCheckpoint{0x0123456789abcdef}},
         {5, DriveInput{DriveInput::Kind::Throttle, 2, 100}},
         {5, DriveInput{DriveInput::Kind::Color, 1, 0}},
         {9, DriveInput{DriveInput::Kind::Length, 0, 1}},

@@ -27,28 +27,37 @@ std::int64_t heldUntil(const DriveEntry& entry) {
     return stall != nullptr ? stall->since : entry.time;
 }
 
-// An input at its time; a stall's catch-up drops what the recording's dropped.
-void take(TrainModel& model, const DriveEntry& entry) {
+// An input at its time; a stall's catch-up drops what the recording's dropped; a checkpoint
+// that the run does not reach is where it departs from its drive, unless it did before.
+void take(TrainModel& model, const TrackCells& cells, const DriveEntry& entry,
+          std::optional<std::int64_t>& departed) {
     if (const auto* input = std::get_if<DriveInput>(&entry.what)) {
         model.take(*input);
-    } else {
-        model.catchUp();
+        return;
+    }
+    model.catchUp();
+    const auto* checkpoint = std::get_if<DriveCheckpoint>(&entry.what);
+    if (checkpoint != nullptr && !departed &&
+        runDigest(runStateOf(model.state(), cells)) != checkpoint->digest) {
+        departed = entry.time;
     }
 }
 
-DriveVerdict verdictOf(const Drive& drive, const RunState& run) {
+DriveVerdict verdictOf(const Drive& drive, const RunState& run,
+                       std::optional<std::int64_t> departed) {
     const std::uint64_t digest = runDigest(run);
     if (!drive.end) {
-        return {DriveVerdict::Outcome::NoEnd,
+        return {departed ? DriveVerdict::Outcome::Differs : DriveVerdict::Outcome::NoEnd,
                 drive.entries.empty() ? 0 : drive.entries.back().time,
+                departed,
                 {},
                 digest};
     }
-    if (digest == drive.end->digest) {
-        return {DriveVerdict::Outcome::Reached, drive.end->time, {}, digest};
+    if (digest == drive.end->digest && !departed) {
+        return {DriveVerdict::Outcome::Reached, drive.end->time, departed, {}, digest};
     }
-    return {DriveVerdict::Outcome::Differs, drive.end->time,
-            firstDifference(drive.end->run, run).value_or("the digest"), digest};
+    return {DriveVerdict::Outcome::Differs, drive.end->time, departed,
+            firstDifference(drive.end->run, run).value_or("the run differs"), digest};
 }
 
 } // namespace
@@ -60,7 +69,11 @@ std::string verdictText(const DriveVerdict& verdict) {
         return "the drive reached its recorded end at " + time + ", digest " +
                digestText(verdict.digest);
     case DriveVerdict::Outcome::Differs:
-        return "the drive did not reach its recorded end: at " + time + " " + verdict.difference;
+        return "the drive did not reach its recorded end: " +
+               (verdict.departed
+                    ? "the run departs from it at " + std::to_string(*verdict.departed) + " ms; "
+                    : std::string()) +
+               "at " + time + " " + verdict.difference;
     case DriveVerdict::Outcome::NoEnd:
         break;
     }
@@ -73,6 +86,7 @@ DriveVerdict checkDrive(const Drive& drive) {
     TrainModel model(drive.start);
     TrackCells cells;
     TrainDriver driver(model, cells, clock);
+    std::optional<std::int64_t> departed;
     const auto runTo = [&](std::int64_t time) {
         while (clock.now() < nanoseconds(time)) {
             clock.set(std::min(nanoseconds(time), clock.now() + nanoseconds(kKeepUp)));
@@ -82,13 +96,13 @@ DriveVerdict checkDrive(const Drive& drive) {
     for (const DriveEntry& entry : drive.entries) {
         runTo(heldUntil(entry));
         clock.set(nanoseconds(entry.time));
-        take(model, entry);
+        take(model, cells, entry, departed);
     }
     if (drive.end) {
         runTo(drive.end->time);
         model.catchUp();
     }
-    return verdictOf(drive, runStateOf(model.state(), cells));
+    return verdictOf(drive, runStateOf(model.state(), cells), departed);
 }
 
 DrivePlayer::DrivePlayer(Drive drive, TrainModel& model, const TrackCells& cells, HeldClock& clock)
@@ -131,13 +145,14 @@ void DrivePlayer::takeDue() {
     }
     m_clock.holdAt(due);
     if (m_next < m_drive.entries.size()) {
-        take(m_model, m_drive.entries[m_next]);
+        take(m_model, m_cells, m_drive.entries[m_next], m_departed);
         ++m_next;
         armNext();
         return;
     }
     m_model.catchUp();
-    const DriveVerdict verdict = verdictOf(m_drive, runStateOf(m_model.state(), m_cells));
+    const DriveVerdict verdict =
+        verdictOf(m_drive, runStateOf(m_model.state(), m_cells), m_departed);
     m_keepUp.stop();
     m_clock.release();
     m_model.setUserDrives(true);

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class HeldClock;
@@ -18,9 +19,10 @@ class TrainModel;
 struct DriveVerdict {
     enum class Outcome { Reached, Differs, NoEnd };
     Outcome outcome = Outcome::NoEnd;
-    std::int64_t time = 0;    // ms
-    std::string difference;   // the first, when it differs
-    std::uint64_t digest = 0; // of the run at `time`
+    std::int64_t time = 0;                // ms
+    std::optional<std::int64_t> departed; // ms: the first checkpoint that the run missed
+    std::string difference;               // the first at `time`, when it differs
+    std::uint64_t digest = 0;             // of the run at `time`
 };
 
 // One line that says it.
@@ -56,6 +58,7 @@ private:
     const TrackCells& m_cells;
     HeldClock& m_clock;
     std::size_t m_next = 0;
+    std::optional<std::int64_t> m_departed;
     QTimer m_timer;
     QTimer m_keepUp;
 };
