@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
     MillisecondClock millisecondClock(steadyClock);
     if (played) {
         // A drive's run keeps to itself: it neither reads nor writes the settings, so it needs
-        // no lock on them. Its clock stands at 0 until the drive's first input is due.
+        // no lock on them. Its clock stands at 0 until the drive starts to play.
         HeldClock clock(millisecondClock);
         clock.holdAt(0);
         Program program(clock, played->start);
