@@ -31,16 +31,57 @@ CommandLineRequest requestOf(int argc, const char* const argv[]) {
     return CommandLineRequest::Run;
 }
 
+DriveRequest takeDriveRequest(int& argc, char* argv[]) {
+    DriveRequest request;
+    bool check = false;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool record = argument == "--record";
+        if (!record && argument != "--play") {
+            check = check || argument == "--check";
+            if (argument != "--check") {
+                argv[kept++] = argv[i];
+            }
+            continue;
+        }
+        if (i + 1 == argc) {
+            request.fault = std::string(argument) + " needs the file of the drive";
+        } else if (request.mode != DriveRequest::Mode::None) {
+            request.fault = "one drive at a time: --record and --play take one file between them";
+        }
+        request.mode = record ? DriveRequest::Mode::Record : DriveRequest::Mode::Play;
+        request.file = i + 1 < argc ? argv[++i] : "";
+    }
+    if (check) {
+        if (request.mode == DriveRequest::Mode::Play) {
+            request.mode = DriveRequest::Mode::Check;
+        } else if (request.fault.empty()) {
+            request.fault = "--check checks the drive that --play names";
+        }
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return request;
+}
+
 std::string usageText() {
     // Only named here: asking for help never opens the file.
     const QString usage = CommandLine::tr(
-        "Usage: varnok [--help | --version]\n"
+        "Usage: varnok [--help | --version | --record FILE | --play FILE [--check]]\n"
         "\n"
         "Varnok is a model railway: up to three trains run on a fixed track with three\n"
         "junctions, each at the pace of its own throttle, steered with the arrow keys.\n"
         "\n"
         "  -h, --help     show this help and exit\n"
         "      --version  show the name and version and exit\n"
+        "      --record FILE  run as usual, and write the drive (the start, every input\n"
+        "                     with its time, the end state at Quit) to FILE\n"
+        "      --play FILE    open the windows at FILE's start and play its inputs; the\n"
+        "                     settings are neither read nor written, and you drive on\n"
+        "                     from where it ends\n"
+        "      --check        with --play, run the drive without windows as fast as it\n"
+        "                     goes, and exit 0 if it reaches its recorded end, else 1\n"
         "Qt's own options, such as -platform xcb, are taken as Qt takes them.\n"
         "\n"
         "Settings: %1\n"

@@ -10,6 +10,18 @@ enum class CommandLineRequest { Run, Help, Version };
 
 CommandLineRequest requestOf(int argc, const char* const argv[]);
 
+// A drive that the command line asks for: the run recorded into a file, or a drive played in
+// the windows, or checked without them.
+struct DriveRequest {
+    enum class Mode { None, Record, Play, Check };
+    Mode mode = Mode::None;
+    std::string file;
+    std::string fault; // why the options cannot be taken, when they cannot
+};
+
+// Takes "--record FILE", "--play FILE" and "--check" out of `argv`, leaving the rest to Qt.
+DriveRequest takeDriveRequest(int& argc, char* argv[]);
+
 // The usage that --help prints: what Varnok is, where it keeps its settings, the variables
 // of the environment it heeds and where its manual is.
 std::string usageText();

@@ -24,9 +24,17 @@ SharedState startingState(SettingsStore& store) {
 
 } // namespace
 
-Program::Program(const Clock& clock)
-    : m_store(QFile::encodeName(settingsFilePath()).toStdString()), m_model(startingState(m_store)),
-      m_driver(m_model, m_cells, clock), m_keyPreview(m_model),
+Program::Program(const Clock& clock) : Program(clock, std::nullopt) {}
+
+Program::Program(const Clock& clock, const SharedState& start)
+    : Program(clock, std::optional<SharedState>(start)) {}
+
+// A drive's run has a store of no file: it reads nothing, and Quit does not save it.
+Program::Program(const Clock& clock, const std::optional<SharedState>& driveStart)
+    : m_keepsSettings(!driveStart),
+      m_store(driveStart ? std::string() : QFile::encodeName(settingsFilePath()).toStdString()),
+      m_model(driveStart ? *driveStart : startingState(m_store)), m_driver(m_model, m_cells, clock),
+      m_keyPreview(m_model),
       m_trackMap(m_model, m_cells, storedPlace(m_store, kTrackMapSection, m_model.state())),
       m_trainControl(m_model, storedPlace(m_store, kTrainControlSection, m_model.state())) {
     m_keyPreview.addWindow(m_trackMap);
@@ -99,8 +107,17 @@ std::optional<FileFault> Program::saveSettings() {
     return m_store.flush();
 }
 
+void Program::recordTo(std::unique_ptr<DriveRecorder> recorder) {
+    m_recorder = std::move(recorder);
+    m_recorder->follow(m_model, m_driver, m_cells);
+}
+
 void Program::SaveSettingsAndQuit() {
-    const auto failure = saveSettings();
+    if (m_recorder) {
+        m_model.catchUp();
+        m_recorder->finish(m_driver.time(), runStateOf(m_model.state(), m_cells));
+    }
+    const auto failure = m_keepsSettings ? saveSettings() : std::nullopt;
     if (failure) {
         reportSettings(NotSaved{m_store.path(), *failure});
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DriveRecorder.h"
 #include "app/SettingsStore.h"
 #include "track/TrackCells.h"
 #include "ui/KeyPreview.h"
@@ -36,6 +37,9 @@ public:
     // Reads the settings, warning of what it cannot use, removes what killed saves left
     // beside the file, and builds everything, to run on `clock`. Nothing shows yet.
     explicit Program(const Clock& clock);
+    // A run from a drive's start state: the user's settings are neither read nor written, and
+    // the windows open at their default places.
+    Program(const Clock& clock, const SharedState& start);
     ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -52,8 +56,12 @@ public:
     // wrong, or nothing when the file holds the values.
     std::optional<FileFault> saveSettings();
     // Quit: saves, and ends the program at once, with a non-zero status when the values
-    // could not be written.
+    // could not be written. A run from a drive's start saves nothing; a recorded one writes
+    // the drive's end.
     [[noreturn]] void SaveSettingsAndQuit();
+
+    // Records the run from here on with `recorder`.
+    void recordTo(std::unique_ptr<DriveRecorder> recorder);
 
     // The window system destroyed `window` without being asked: an overview is forgotten,
     // and the next press of Overview makes it again.
@@ -68,8 +76,10 @@ public:
     OverviewWindow* overview() { return m_overview.get(); }
 
 private:
+    Program(const Clock& clock, const std::optional<SharedState>& driveStart);
     OverviewWindow& madeOverview();
 
+    bool m_keepsSettings;
     SettingsStore m_store;
     TrainModel m_model;
     TrackCells m_cells;
@@ -79,4 +89,5 @@ private:
     TrackMapWindow m_trackMap;
     TrainControlWindow m_trainControl;
     std::unique_ptr<OverviewWindow> m_overview;
+    std::unique_ptr<DriveRecorder> m_recorder;
 };

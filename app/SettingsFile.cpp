@@ -211,7 +211,7 @@ std::optional<FileFault> syncFolder(const fs::path& folder, const fs::path& file
 
 } // namespace
 
-SettingsFileRead readSettingsFile(const std::string& path) {
+SettingsFileRead readSettingsFile(const std::string& path, std::size_t largest) {
     const auto notRead = [](FileFault why) {
         return SettingsFileRead{SettingsFileRead::Outcome::NotRead, {}, std::move(why)};
     };
@@ -226,7 +226,7 @@ SettingsFileRead readSettingsFile(const std::string& path) {
     if (!S_ISREG(status.st_mode)) {
         return notRead(notRegular(status.st_mode));
     }
-    if (std::size_t(status.st_size) > kLargestSettingsFile) {
+    if (std::size_t(status.st_size) > largest) {
         return notRead(tooLarge(std::size_t(status.st_size)));
     }
     // Without blocking: a FIFO put in the file's place between the look and the open must not
@@ -242,9 +242,9 @@ SettingsFileRead readSettingsFile(const std::string& path) {
         read = notRead(notRegular(status.st_mode));
     } else {
         // Read to its end, or to one byte past the most that is taken: a file that grew since
-        // the look is no settings file either.
+        // the look is no file of ours either.
         std::array<char, 4096> chunk;
-        while (read.text.size() <= kLargestSettingsFile) {
+        while (read.text.size() <= largest) {
             const ssize_t got = ::read(descriptor, chunk.data(), chunk.size());
             if (got < 0 && errno == EINTR) {
                 continue;
@@ -258,7 +258,7 @@ SettingsFileRead readSettingsFile(const std::string& path) {
             }
             read.text.append(chunk.data(), std::size_t(got));
         }
-        if (read.text.size() > kLargestSettingsFile) {
+        if (read.text.size() > largest) {
             read = notRead(tooLarge(read.text.size()));
         }
     }

@@ -54,9 +54,10 @@ struct SettingsFileRead {
 };
 
 // Reads the file at `path` (through symbolic links) when it is a regular file of at most
-// kLargestSettingsFile bytes. Nothing else is opened, and nothing is opened in a way that
-// can block: a FIFO, a device or an endless file is reported, not read.
-SettingsFileRead readSettingsFile(const std::string& path);
+// `largest` bytes. Nothing else is opened, and nothing is opened in a way that can block: a
+// FIFO, a device or an endless file is reported, not read. Drives are read so too.
+SettingsFileRead readSettingsFile(const std::string& path,
+                                  std::size_t largest = kLargestSettingsFile);
 
 // Replaces the file at `path` by `text`, or fails and leaves it as it was. A symbolic link
 // stays a link: the file it leads to is replaced. The new text goes to a temporary file in

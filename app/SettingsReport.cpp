@@ -144,6 +144,14 @@ QString faultOf(const FileFault& fault) {
     return {};
 }
 
+} // namespace
+
+QString fileFaultClause(const FileFault& fault) {
+    return faultOf(fault);
+}
+
+namespace {
+
 QString whyRejected(const RejectedValue& rejected) {
     using Why = RejectedValue::Why;
     switch (rejected.why) {

@@ -17,6 +17,9 @@ QString sentenceOf(const SettingsWarning& warning);
 // rest.
 QStringList sentencesOf(const std::vector<SettingsWarning>& warnings);
 
+// Why a file could not be read or replaced, as a clause about it: "it cannot be read: ...".
+QString fileFaultClause(const FileFault& fault);
+
 // Prints each sentence on standard error, as one line after the program's name.
 void reportSettings(const std::vector<SettingsWarning>& warnings);
 void reportSettings(const SettingsWarning& warning);

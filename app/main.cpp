@@ -1,4 +1,6 @@
 #include "app/CommandLine.h"
+#include "app/DriveFile.h"
+#include "app/DriveRecorder.h"
 #include "app/Program.h"
 #include "app/ProgramSetup.h"
 #include "app/RuntimeFolder.h"
@@ -6,16 +8,23 @@
 #include "app/SingleInstance.h"
 #include "app/Translations.h"
 #include "base/Clock.h"
+#include "ui/DrivePlayer.h"
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <variant>
 
 namespace {
+
+// A bad command line or a drive that cannot be played: said before any window opens.
+constexpr int kUnusable = 2;
 
 // The context of the start's texts in the catalogs.
 struct Start {
@@ -24,6 +33,11 @@ struct Start {
 
 void sayWhyNot(const QString& why) {
     std::fprintf(stderr, "varnok: %s\n", why.toLocal8Bit().constData());
+}
+
+void printVerdict(const DriveVerdict& verdict) {
+    std::printf("%s\n", verdictText(verdict).c_str());
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -45,6 +59,27 @@ int main(int argc, char* argv[]) {
     case CommandLineRequest::Run:
         break;
     }
+    const DriveRequest drive = takeDriveRequest(argc, argv);
+    if (!drive.fault.empty()) {
+        std::fprintf(stderr, "varnok: %s (varnok --help lists what it takes)\n",
+                     drive.fault.c_str());
+        return kUnusable;
+    }
+    std::optional<Drive> played;
+    if (drive.mode == DriveRequest::Mode::Play || drive.mode == DriveRequest::Mode::Check) {
+        auto read = readDriveFile(drive.file);
+        if (const auto* fault = std::get_if<std::string>(&read)) {
+            std::fprintf(stderr, "varnok: %s\n", fault->c_str());
+            return kUnusable;
+        }
+        played = std::get<Drive>(std::move(read));
+    }
+    if (drive.mode == DriveRequest::Mode::Check) {
+        // No display: the drive runs on a clock set by hand, with the plain application object.
+        const DriveVerdict verdict = checkDrive(*played);
+        printVerdict(verdict);
+        return verdict.outcome == DriveVerdict::Outcome::Reached ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
     WindowSystemChoice windowSystem = chooseWindowSystem(argc, argv);
     if (const auto& noDisplay = windowSystem.failure()) {
         std::fprintf(stderr, "varnok: %s\n", noDisplay->c_str());
@@ -64,6 +99,20 @@ int main(int argc, char* argv[]) {
     if (!prepareProgram(argc, argv)) {
         return EXIT_FAILURE;
     }
+    const SteadyClock steadyClock;
+    MillisecondClock millisecondClock(steadyClock);
+    if (played) {
+        // A drive's run keeps to itself: it neither reads nor writes the settings, so it needs
+        // no lock on them. Its clock stands at 0 until the drive starts to play.
+        HeldClock clock(millisecondClock);
+        clock.holdAt(0);
+        Program program(clock, played->start);
+        DrivePlayer player(std::move(*played), program.model(), program.cells(), clock);
+        QObject::connect(&player, &DrivePlayer::ended, &printVerdict);
+        program.show();
+        player.start();
+        return QApplication::exec();
+    }
     SingleInstance instance(settingsFilePath());
     switch (instance.claim()) {
     case SingleInstance::Claim::First:
@@ -81,8 +130,22 @@ int main(int argc, char* argv[]) {
                       .arg(instance.lockFile()));
         return EXIT_FAILURE;
     }
-    const SteadyClock clock;
+    std::unique_ptr<DriveRecorder> recorder;
+    if (drive.mode == DriveRequest::Mode::Record) {
+        auto made =
+            DriveRecorder::create(drive.file, QFile::encodeName(settingsFilePath()).toStdString());
+        if (const auto* fault = std::get_if<std::string>(&made)) {
+            std::fprintf(stderr, "varnok: %s\n", fault->c_str());
+            return EXIT_FAILURE;
+        }
+        recorder = std::get<std::unique_ptr<DriveRecorder>>(std::move(made));
+    }
+    // A recorded run is timed in the whole milliseconds that its drive holds.
+    const Clock& clock = recorder ? static_cast<const Clock&>(millisecondClock) : steadyClock;
     Program program(clock);
+    if (recorder) {
+        program.recordTo(std::move(recorder));
+    }
     QObject::connect(&instance, &SingleInstance::showRequested, &program,
                      &Program::showWindowsInFront);
     program.show();

@@ -1,6 +1,8 @@
 // The program's benchmarks that run its real windows: pacing, idle, the rate curve and
-// start-up. Each run is a process of its own, so its processor time and memory are its own.
+// start-up; and the check of a drive, which needs none. Each run is a process of its own, so its
+// processor time and memory are its own.
 #include "BenchProgram.h"
+#include "CheckBench.h"
 #include "PacingBench.h"
 #include "RateCurveBench.h"
 #include "StartupBench.h"
@@ -19,7 +21,8 @@ int usage() {
     std::fprintf(stderr, "usage: varnok_bench_program pacing THROTTLE SECONDS [LENGTH]\n"
                          "       varnok_bench_program idle SECONDS\n"
                          "       varnok_bench_program rate-curve SECONDS_PER_POINT CSV_FILE\n"
-                         "       varnok_bench_program startup RUNS\n");
+                         "       varnok_bench_program startup RUNS\n"
+                         "       varnok_bench_program check DRIVE RUNS\n");
     return EXIT_FAILURE;
 }
 
@@ -43,6 +46,10 @@ int main(int argc, char* argv[]) {
     }
     if (is(argv[1], "startup-child")) {
         return runStartupChild(argc, argv);
+    }
+    if (is(argv[1], "check") && argc == 4) {
+        const int runs = wholeNumberArgument(argv[3], 1, 1000);
+        return withApplication(argc, argv, [&] { return runCheck(argv[2], runs); });
     }
     if (is(argv[1], "startup") && argc == 3) {
         return runStartup(wholeNumberArgument(argv[2], 1, 1000), argv[0]);

@@ -22,16 +22,18 @@ void StepClock::setInterval(std::int32_t milliseconds, std::int64_t now) {
     m_lastStep = m_nextStep - length();
 }
 
-void StepClock::dropBacklog(std::int64_t now) {
+bool StepClock::dropBacklog(std::int64_t now) {
     if (!stepDue(now)) {
-        return;
+        return false;
     }
     const std::int64_t due = 1 + (now - m_nextStep) / length();
     if (due > kMaxStepsPerTick) {
         // The kept steps end at `now`, so the ones after go on one interval apart from it.
         m_nextStep = now - (kMaxStepsPerTick - 1) * length();
         m_lastStep = m_nextStep - length();
+        return true;
     }
+    return false;
 }
 
 void StepClock::takeStep() {

@@ -22,7 +22,8 @@ public:
     bool running() const { return m_interval > 0; }
 
     // Of more than kMaxStepsPerTick steps due at `now`, keeps only the last kMaxStepsPerTick.
-    void dropBacklog(std::int64_t now);
+    // Returns whether it dropped any.
+    bool dropBacklog(std::int64_t now);
 
     // Whether the train runs and a step of it is due at `now`.
     bool stepDue(std::int64_t now) const { return running() && now >= m_nextStep; }

@@ -4,10 +4,12 @@ void StepSchedule::setInterval(int train, std::int32_t milliseconds, std::int64_
     m_clocks[trainSlot(train)].setInterval(milliseconds, now);
 }
 
-void StepSchedule::dropBacklogs(std::int64_t now) {
+bool StepSchedule::dropBacklogs(std::int64_t now) {
+    bool dropped = false;
     for (StepClock& clock : m_clocks) {
-        clock.dropBacklog(now);
+        dropped = clock.dropBacklog(now) || dropped;
     }
+    return dropped;
 }
 
 std::optional<int> StepSchedule::nextTrainDue(std::int64_t now) const {

@@ -15,8 +15,9 @@ public:
     // Sets train `train`'s interval, as StepClock::setInterval does.
     void setInterval(int train, std::int32_t milliseconds, std::int64_t now);
 
-    // Starts a wake at `now`: of a long backlog each train keeps one tick's share.
-    void dropBacklogs(std::int64_t now);
+    // Starts a wake at `now`: of a long backlog each train keeps one tick's share. Returns
+    // whether any train's steps were dropped.
+    bool dropBacklogs(std::int64_t now);
 
     // The train whose step falls due first, when one is due at `now`.
     std::optional<int> nextTrainDue(std::int64_t now) const;

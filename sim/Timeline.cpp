@@ -12,9 +12,9 @@ void Timeline::setInterval(int train, std::int32_t milliseconds, std::int64_t no
     m_steps.setInterval(train, milliseconds, now);
 }
 
-void Timeline::dropBacklogs(std::int64_t now) {
-    m_steps.dropBacklogs(now);
-    m_keyPoll.dropBacklog(now);
+bool Timeline::dropBacklogs(std::int64_t now) {
+    const bool steps = m_steps.dropBacklogs(now);
+    return m_keyPoll.dropBacklog(now) || steps;
 }
 
 std::optional<TimelineEvent> Timeline::nextDue(std::int64_t now) const {

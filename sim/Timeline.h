@@ -31,8 +31,9 @@ public:
     void setInterval(int train, std::int32_t milliseconds, std::int64_t now);
 
     // Starts a catch-up to `now`: of a long backlog only the most that one catch-up takes is
-    // kept.
-    void dropBacklogs(std::int64_t now);
+    // kept. Returns whether steps or polls were dropped: the run then goes on from `now` as no
+    // catch-up at another time would have left it.
+    bool dropBacklogs(std::int64_t now);
 
     // The event that falls due first, when one is due at `now`.
     std::optional<TimelineEvent> nextDue(std::int64_t now) const;

@@ -1,4 +1,5 @@
 #include "NotSettingsFiles.h"
+#include "app/DriveFile.h"
 #include "base/QuotedText.h"
 
 #include <QDir>
@@ -103,7 +104,8 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
         return variables;
     };
     const std::string settings = settingsFile().toStdString();
-    const std::string usage = "Usage: varnok [--help | --version]";
+    const std::string usage =
+        "Usage: varnok [--help | --version | --record FILE | --play FILE [--check]]";
     const std::string noScreen = "varnok: no display to open windows on: ";
     const std::string toXvfb = "; set DISPLAY to a running X server, or run Varnok under xvfb-run";
     const std::string noneAtAll =
@@ -162,8 +164,8 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
             {{"LC_ALL", std::nullopt}, {"LC_MESSAGES", std::nullopt}, {"LANGUAGE", std::nullopt}});
         return variables;
     };
-    const std::string german = "Aufruf: varnok [--help | --version]";
-    const std::string dutch = "Gebruik: varnok [--help | --version]";
+    const std::string german = "Aufruf: varnok [--help | --version | ";
+    const std::string dutch = "Gebruik: varnok [--help | --version | ";
     cases.insert(
         cases.end(),
         {
@@ -206,6 +208,98 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
              {"varnok: het onbekende argument \"--fast\" wordt genegeerd (varnok --help noemt wat "
               "het aanneemt)"}},
         });
+    // Drives: a command line that asks for none that can be, or a drive that cannot be played,
+    // is told where no window could open; a drive that cannot be made, before one opens.
+    QTemporaryDir scratch;
+    const auto path = [](const QString& file) { return quotedPath(file.toStdString()); };
+    const QString fifo = scratch.filePath(QStringLiteral("fifo.drive"));
+    const QString huge = scratch.filePath(QStringLiteral("huge.drive"));
+    ::mkfifo(QFile::encodeName(fifo), 0600);
+    QFile hugeFile(huge);
+    ASSERT_TRUE(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(kLargestDrive + 1));
+    const auto cannotPlay = [&](const QString& file, const std::string& why) {
+        return "varnok: cannot play the drive " + path(file) + ": " + why;
+    };
+    const std::string cannotRecord = "varnok: cannot record the drive to ";
+    const std::string toHelp = " (varnok --help lists what it takes)";
+    const QString drives = QStringLiteral(VARNOK_DRIVES);
+    const QString differs = drives + QStringLiteral("/differs/one-throttle-moved.drive");
+    cases.insert(
+        cases.end(),
+        {{{"--record"},
+          noDisplay,
+          2,
+          {},
+          {"varnok: --record needs the file of the drive" + toHelp}},
+         {{"--check"},
+          noDisplay,
+          2,
+          {},
+          {"varnok: --check checks the drive that --play names" + toHelp}},
+         {{"--play", "a", "--record", "b"},
+          noDisplay,
+          2,
+          {},
+          {"varnok: one drive at a time: --record and --play take one file between them" + toHelp}},
+         {{"--play", scratch.filePath("none"), "--check"},
+          noDisplay,
+          2,
+          {},
+          {cannotPlay(scratch.filePath("none"), "there is no such file")}},
+         {{"--play", fifo},
+          noDisplay,
+          2,
+          {},
+          {cannotPlay(fifo, "it cannot be read: it is a FIFO, not a regular file")}},
+         {{"--play", scratch.path(), "--check"},
+          noDisplay,
+          2,
+          {},
+          {cannotPlay(scratch.path(), "it cannot be read: it is a folder, not a regular file")}},
+         {{"--play", huge},
+          noDisplay,
+          2,
+          {},
+          {cannotPlay(huge, "at " + std::to_string(kLargestDrive + 1) +
+                                " bytes it is larger than a drive can be (" +
+                                std::to_string(kLargestDrive) + ")")}},
+         {{"--play", differs, "--check"},
+          noDisplay,
+          1,
+          // The altered input is where the run departs.
+          {"the drive did not reach its recorded end: the run departs from it at 2029 ms; at "
+           "16029 ms train 1's throttle is 12 where the drive has 11"},
+          {}},
+         {{"--record", scratch.path()},
+          {},
+          1,
+          {},
+          {cannotRecord + path(scratch.path()) + ": it is not a regular file"}},
+         {{"--record", fifo},
+          {},
+          1,
+          {},
+          {cannotRecord + path(fifo) + ": it is not a regular file"}},
+         {{"--record", scratch.filePath("none/d.drive")},
+          {},
+          1,
+          {},
+          {cannotRecord + path(scratch.filePath("none/d.drive")) +
+           ": No such file or directory"}}});
+    // Every drive of the table of bad ones, each with what is said of it.
+    QFile badDrives(drives + QStringLiteral("/bad/expected"));
+    ASSERT_TRUE(badDrives.open(QIODevice::ReadOnly));
+    for (const QByteArray& line : badDrives.readAll().split('\n')) {
+        const QList<QByteArray> row = line.split('\t');
+        if (row.size() == 2) {
+            const QString file = drives + QStringLiteral("/bad/") + QString::fromUtf8(row[0]);
+            cases.push_back({{"--play", file, "--check"},
+                             noDisplay,
+                             2,
+                             {},
+                             {cannotPlay(file, row[1].toStdString())}});
+        }
+    }
     // A runtime folder made by another user where the program would make its own.
     QTemporaryDir temporary;
     const QString userRuntime = temporary.path() + QStringLiteral("/runtime-") +

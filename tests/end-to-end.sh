@@ -6,30 +6,9 @@
 set -euo pipefail
 program=$1
 probe=$2
-work=$(mktemp -d)
-started=() # every process this test starts, ended at the exit by its id
+. "$(dirname "$0")/xvfb-session.sh"
 screen_ready=""
 program_pid=""
-
-# A process that has ended and been waited for is forgotten: its id may name another later.
-forget() {
-    local pid kept=()
-    for pid in "${started[@]}"; do
-        [ "$pid" = "$1" ] || kept+=("$pid")
-    done
-    started=("${kept[@]}")
-}
-
-# The last started first: the X server goes after its clients.
-stop_started() {
-    local k
-    for ((k = ${#started[@]} - 1; k >= 0; k--)); do
-        kill "${started[k]}" 2>/dev/null || true
-        wait "${started[k]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap stop_started EXIT
 
 probe() { QT_QPA_PLATFORM=xcb "$probe" "$@"; }
 
@@ -46,28 +25,10 @@ fail() {
     exit 1
 }
 
-# The X server picks a free display itself and writes its number to descriptor 3. Its second
-# screen is a desktop of its own, larger than the first, where the program's windows never go.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -screen 1 1920x1080x24 -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-started+=("$!")
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+# The second screen is a desktop of its own, larger than the first, where the program's
+# windows never go.
+start_xvfb -screen 0 1024x768x24 -screen 1 1920x1080x24 || fail "no X server"
 screen_ready=yes
-
-# The program chooses X11 itself; nothing may scale what the probe reads.
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI QT_SCREEN_SCALE_FACTORS
-export XDG_CONFIG_HOME=$work/config
-# Qt wants a private runtime folder, and says so when there is none.
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-fi
-mkdir -p "$XDG_CONFIG_HOME/Varnok"
 settings=$XDG_CONFIG_HOME/Varnok/Varnok.conf
 # Places side by side (in twips, 15 to a pixel), so that no window hides another. The
 # overview's, 1500, 900, lies on the second screen only: it opens at its default place.

@@ -143,6 +143,12 @@ TrainControlWindow::TrainControlWindow(TrainModel& model, StoredPlace place)
     connect(&m_model, &TrainModel::lengthChanged, this, &TrainControlWindow::showLength);
     connect(&m_model, &TrainModel::trainCountChanged, this,
             [this] { setHeightTwips(heightForTrains(m_model.state().TrainCount)); });
+    // While a drive plays, the throttles are its own: a drag would change nothing.
+    connect(&m_model, &TrainModel::userDrivesChanged, this, [this](bool drives) {
+        for (QScrollBar* throttle : HScrollTrainSpeed) {
+            throttle->setEnabled(drives);
+        }
+    });
 
     // The window always shows the rows of the trains in use, so a press can never take it
     // below one row, nor leave a train without its row.

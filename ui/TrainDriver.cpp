@@ -40,7 +40,9 @@ void TrainDriver::catchUp() {
 void TrainDriver::takeEventsDue() {
     m_catchingUp = true;
     const std::int64_t now = m_clock.now();
-    m_timeline.dropBacklogs(now);
+    if (m_timeline.dropBacklogs(now)) {
+        emit backlogDropped(m_time, now);
+    }
     // A step may move a throttle: the timeline is asked afresh after each event.
     while (const auto event = m_timeline.nextDue(now)) {
         m_time = event->at;

@@ -54,6 +54,9 @@ signals:
     void stepped(int index);
     // The trains moved since the last frame, and stand as they are now: time to show them.
     void frameDue();
+    // A catch-up at `now` after a stall since the last, at `since`, dropped steps or polls
+    // from its backlog.
+    void backlogDropped(std::int64_t since, std::int64_t now);
 
 private:
     void followThrottle(int index);

@@ -10,18 +10,82 @@ void TrainModel::catchUp() {
     emit catchUpRequested();
 }
 
-void TrainModel::setThrottle(int index, int value) {
-    catchUp();
-    if (SetThrottle(m_state, index, value)) {
-        emit throttleChanged(index);
+void TrainModel::setUserDrives(bool drives) {
+    if (m_userDrives != drives) {
+        m_userDrives = drives;
+        emit userDrivesChanged(drives);
     }
 }
 
-void TrainModel::setHeldKey(KeyCode code) {
+void TrainModel::take(const DriveInput& input) {
     catchUp();
-    if (m_state.KeyDownCode != code) {
-        m_state.KeyDownCode = code;
+    apply(input);
+}
+
+void TrainModel::takeFromUser(const DriveInput& input) {
+    if (m_userDrives) {
+        take(input);
+    }
+}
+
+void TrainModel::setThrottle(int index, int value) {
+    takeFromUser({DriveInput::Kind::Throttle, index, value});
+}
+
+void TrainModel::setHeldKey(KeyCode code) {
+    takeFromUser({DriveInput::Kind::Key, 0, code});
+}
+
+void TrainModel::selectNextColor(int index) {
+    takeFromUser({DriveInput::Kind::Color, index, 0});
+}
+
+void TrainModel::pressLength(int index, int shiftState) {
+    takeFromUser({DriveInput::Kind::Length, index, shiftState});
+}
+
+void TrainModel::pressTrainCount(int shiftState) {
+    takeFromUser({DriveInput::Kind::TrainCount, 0, shiftState});
+}
+
+void TrainModel::apply(const DriveInput& input) {
+    // The input is told before what it changed, so that it comes before whatever a listener
+    // of the change does in turn.
+    switch (input.kind) {
+    case DriveInput::Kind::Key:
+        if (m_state.KeyDownCode == input.value) {
+            return;
+        }
+        m_state.KeyDownCode = static_cast<KeyCode>(input.value);
+        emit inputTaken(input);
         emit heldKeyChanged();
+        break;
+    case DriveInput::Kind::Throttle:
+        if (!SetThrottle(m_state, input.train, input.value)) {
+            return;
+        }
+        emit inputTaken(input);
+        emit throttleChanged(input.train);
+        break;
+    case DriveInput::Kind::Color:
+        SelectNextColor(m_state, input.train);
+        emit inputTaken(input);
+        emit colorChanged(input.train);
+        break;
+    case DriveInput::Kind::Length:
+        if (!PressLength(m_state, input.train, input.value)) {
+            return;
+        }
+        emit inputTaken(input);
+        emit lengthChanged(input.train);
+        break;
+    case DriveInput::Kind::TrainCount:
+        if (PressTrainCount(m_state, input.value) == 0) {
+            return;
+        }
+        emit inputTaken(input);
+        emit trainCountChanged();
+        break;
     }
 }
 
@@ -32,26 +96,6 @@ void TrainModel::pollHeldKey() {
     }
     if (outcome.throttleMoved) {
         emit throttleChanged(*outcome.throttleMoved);
-    }
-}
-
-void TrainModel::selectNextColor(int index) {
-    catchUp();
-    SelectNextColor(m_state, index);
-    emit colorChanged(index);
-}
-
-void TrainModel::pressLength(int index, int shiftState) {
-    catchUp();
-    if (PressLength(m_state, index, shiftState)) {
-        emit lengthChanged(index);
-    }
-}
-
-void TrainModel::pressTrainCount(int shiftState) {
-    catchUp();
-    if (PressTrainCount(m_state, shiftState) != 0) {
-        emit trainCountChanged();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/DriveInput.h"
 #include "sim/KeyPoll.h"
 #include "sim/SharedState.h"
 
@@ -14,6 +15,9 @@ class CellDisplay;
 // The trains move with time. Before a change from outside (a key, a throttle, a press or a
 // click) applies, and before a reader looks (catchUp), the model asks whoever paces the trains
 // to bring them up to now, so that the change applies at its own time.
+//
+// While a drive plays, the user does not drive: the user's calls change nothing, and the
+// drive's inputs come through take().
 class TrainModel final : public QObject {
     Q_OBJECT
 
@@ -24,6 +28,12 @@ public:
     const SharedState& state() const { return m_state; }
     // Brings the trains up to now, for a reader about to look at them.
     void catchUp();
+
+    // Whether the user's calls below are taken: not while a drive plays.
+    bool userDrives() const { return m_userDrives; }
+    void setUserDrives(bool drives);
+    // One input, at now, whoever drives: the user's calls below come here.
+    void take(const DriveInput& input);
 
     // Moves train `index`'s throttle, from the throttle's scroll bar or from the program.
     void setThrottle(int index, int value);
@@ -43,6 +53,9 @@ public:
 signals:
     // The trains are about to be read or changed from outside: bring them up to now.
     void catchUpRequested();
+    // An input changed the state, just now; what it changed is signalled next.
+    void inputTaken(const DriveInput& input);
+    void userDrivesChanged(bool drives);
     // The key held is another now.
     void heldKeyChanged();
     void throttleChanged(int index);
@@ -53,5 +66,9 @@ signals:
     void trainCountChanged();
 
 private:
+    void takeFromUser(const DriveInput& input);
+    void apply(const DriveInput& input);
+
     SharedState m_state;
+    bool m_userDrives = true;
 };

@@ -1,0 +1,109 @@
+#include "app/DriveRecorder.h"
+
+#include "base/Clock.h"
+#include "base/QuotedText.h"
+#include "ui/TrainDriver.h"
+#include "ui/TrainModel.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::int64_t milliseconds(std::int64_t nanoseconds) {
+    return nanoseconds / kNanosecondsPerMillisecond;
+}
+
+} // namespace
+
+std::variant<std::unique_ptr<DriveRecorder>, std::string>
+DriveRecorder::create(const std::string& path, const std::string& settingsPath) {
+    const std::string cannot = "cannot record the drive to " + quotedPath(path) + ": ";
+    const std::string notRegular = cannot + "it is not a regular file";
+    struct stat status {};
+    struct stat settings {};
+    if (::stat(path.c_str(), &status) == 0) {
+        if (!S_ISREG(status.st_mode)) {
+            return notRegular;
+        }
+        if (::stat(settingsPath.c_str(), &settings) == 0 && settings.st_dev == status.st_dev &&
+            settings.st_ino == status.st_ino) {
+            return cannot + "it is the settings file";
+        }
+    }
+    // Without blocking on a FIFO put there since; only a regular file is emptied by the open.
+    const int descriptor = ::open(
+        path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+        return cannot + std::strerror(errno);
+    }
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return notRegular;
+    }
+    return std::unique_ptr<DriveRecorder>(new DriveRecorder(descriptor, path));
+}
+
+DriveRecorder::DriveRecorder(int descriptor, std::string path)
+    : m_descriptor(descriptor), m_path(std::move(path)) {}
+
+DriveRecorder::~DriveRecorder() {
+    ::close(m_descriptor);
+}
+
+void DriveRecorder::follow(const TrainModel& model, const TrainDriver& driver,
+                           const TrackCells& cells) {
+    write(driveStartText(model.state()));
+    connect(&model, &TrainModel::inputTaken, this,
+            [this, &model, &driver, &cells](const DriveInput& input) {
+                const std::int64_t time = milliseconds(driver.time());
+                const DriveCheckpoint checkpoint{runDigest(runStateOf(model.state(), cells))};
+                write(driveEntryText({time, input}) + driveEntryText({time, checkpoint}));
+            });
+    connect(&driver, &TrainDriver::backlogDropped, this,
+            [this](std::int64_t since, std::int64_t now) {
+                write(driveEntryText({milliseconds(now), DriveStall{milliseconds(since)}}));
+            });
+}
+
+void DriveRecorder::finish(std::int64_t time, const RunState& run) {
+    write(driveEndText(milliseconds(time), run));
+    if (!m_failed) {
+        ::fsync(m_descriptor);
+    }
+    // Nothing follows the end: a catch-up of the save after it is no part of the drive.
+    m_failed = true;
+}
+
+void DriveRecorder::write(const std::string& lines) {
+    if (m_failed) {
+        return;
+    }
+    std::size_t done = 0;
+    while (done < lines.size()) {
+        const ssize_t written = ::write(m_descriptor, lines.data() + done, lines.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            const int error = written < 0 ? errno : ENOSPC;
+            // A line cut short would make the drive unreadable: the file ends at the last whole
+            // one.
+            if (::ftruncate(m_descriptor, m_kept) == 0) {
+                ::lseek(m_descriptor, m_kept, SEEK_SET);
+            }
+            m_failed = true;
+            std::fprintf(stderr,
+                         "varnok: the drive %s cannot be written on: %s; it keeps what was "
+                         "written before, and the run goes on without recording\n",
+                         quotedPath(m_path).c_str(), std::strerror(error));
+            return;
+        }
+        done += std::size_t(written);
+    }
+    m_kept += off_t(lines.size());
+}
