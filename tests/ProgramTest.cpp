@@ -164,8 +164,8 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
             {{"LC_ALL", std::nullopt}, {"LC_MESSAGES", std::nullopt}, {"LANGUAGE", std::nullopt}});
         return variables;
     };
-    const std::string german = "Aufruf: varnok [--help | --version | ";
-    const std::string dutch = "Gebruik: varnok [--help | --version | ";
+    const std::string german = "Aufruf: varnok [--help | --version | --record DATEI";
+    const std::string dutch = "Gebruik: varnok [--help | --version | --record BESTAND";
     cases.insert(
         cases.end(),
         {

@@ -4,13 +4,24 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: varnok [--help | --version]
+        <source>ignoring the unknown argument %1 (varnok --help lists what it takes)</source>
+        <translation>das unbekannte Argument %1 wird übergangen (varnok --help nennt, was es annimmt)</translation>
+    </message>
+    <message>
+        <source>Usage: varnok [--help | --version | --record FILE | --play FILE [--check]]
 
 Varnok is a model railway: up to three trains run on a fixed track with three
 junctions, each at the pace of its own throttle, steered with the arrow keys.
 
   -h, --help     show this help and exit
       --version  show the name and version and exit
+      --record FILE  run as usual, and write the drive (the start, every input
+                     with its time, the end state at Quit) to FILE
+      --play FILE    open the windows at FILE&apos;s start and play its inputs; the
+                     settings are neither read nor written, and you drive on
+                     from where it ends
+      --check        with --play, run the drive without windows as fast as it
+                     goes, and exit 0 if it reaches its recorded end, else 1
 Qt&apos;s own options, such as -platform xcb, are taken as Qt takes them.
 
 Settings: %1
@@ -29,7 +40,7 @@ Environment:
 
 The manual: man varnok
 </source>
-        <translation>Aufruf: varnok [--help | --version]
+        <translation>Aufruf: varnok [--help | --version | --record DATEI | --play DATEI [--check]]
 
 Varnok ist eine Modellbahn: bis zu drei Züge fahren auf einem festen Gleisplan
 mit drei Weichen, jeder im Tempo seines eigenen Fahrreglers, gelenkt mit den
@@ -37,6 +48,15 @@ Pfeiltasten.
 
   -h, --help     diese Hilfe zeigen und beenden
       --version  Name und Version zeigen und beenden
+      --record DATEI  wie gewohnt fahren und die Fahrt (den Start, jede Eingabe
+                      mit ihrer Zeit, den Endstand bei Beenden) in DATEI
+                      schreiben
+      --play DATEI    die Fenster am Start von DATEI öffnen und ihre Eingaben
+                      abspielen; die Einstellungen werden weder gelesen noch
+                      geschrieben, und Sie fahren weiter, wo die Fahrt endet
+      --check         mit --play die Fahrt ohne Fenster so schnell wie möglich
+                      abspielen; Status 0, wenn sie ihr aufgezeichnetes Ende
+                      erreicht, sonst 1
 Qts eigene Optionen wie -platform xcb nimmt Qt selbst entgegen.
 
 Einstellungen: %1
@@ -58,10 +78,6 @@ Umgebung:
 
 Das Handbuch: man varnok
 </translation>
-    </message>
-    <message>
-        <source>ignoring the unknown argument %1 (varnok --help lists what it takes)</source>
-        <translation>das unbekannte Argument %1 wird übergangen (varnok --help nennt, was es annimmt)</translation>
     </message>
 </context>
 <context>

@@ -4,13 +4,24 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: varnok [--help | --version]
+        <source>ignoring the unknown argument %1 (varnok --help lists what it takes)</source>
+        <translation>l&apos;argument inconnu %1 est ignoré (varnok --help liste ce qu&apos;il accepte)</translation>
+    </message>
+    <message>
+        <source>Usage: varnok [--help | --version | --record FILE | --play FILE [--check]]
 
 Varnok is a model railway: up to three trains run on a fixed track with three
 junctions, each at the pace of its own throttle, steered with the arrow keys.
 
   -h, --help     show this help and exit
       --version  show the name and version and exit
+      --record FILE  run as usual, and write the drive (the start, every input
+                     with its time, the end state at Quit) to FILE
+      --play FILE    open the windows at FILE&apos;s start and play its inputs; the
+                     settings are neither read nor written, and you drive on
+                     from where it ends
+      --check        with --play, run the drive without windows as fast as it
+                     goes, and exit 0 if it reaches its recorded end, else 1
 Qt&apos;s own options, such as -platform xcb, are taken as Qt takes them.
 
 Settings: %1
@@ -29,7 +40,8 @@ Environment:
 
 The manual: man varnok
 </source>
-        <translation>Utilisation : varnok [--help | --version]
+        <translation>Utilisation : varnok [--help | --version | --record FICHIER
+                     | --play FICHIER [--check]]
 
 Varnok est un train miniature : jusqu&apos;à trois trains roulent sur un réseau fixe
 à trois aiguillages, chacun à l&apos;allure de son propre régulateur, dirigés avec
@@ -37,6 +49,15 @@ les touches fléchées.
 
   -h, --help     afficher cette aide et quitter
       --version  afficher le nom et la version et quitter
+      --record FICHIER  fonctionner comme d&apos;habitude et écrire la conduite (le
+                        départ, chaque commande avec son heure, l&apos;état final en
+                        quittant) dans FICHIER
+      --play FICHIER    ouvrir les fenêtres au départ de FICHIER et rejouer ses
+                        commandes ; les réglages ne sont ni lus ni écrits, et
+                        vous reprenez la main là où elle s&apos;arrête
+      --check           avec --play, rejouer la conduite sans fenêtre aussi vite
+                        que possible ; code 0 si elle atteint sa fin
+                        enregistrée, sinon 1
 Les options propres à Qt, comme -platform xcb, sont prises par Qt.
 
 Réglages : %1
@@ -57,10 +78,6 @@ Environnement :
 
 Le manuel : man varnok
 </translation>
-    </message>
-    <message>
-        <source>ignoring the unknown argument %1 (varnok --help lists what it takes)</source>
-        <translation>l&apos;argument inconnu %1 est ignoré (varnok --help liste ce qu&apos;il accepte)</translation>
     </message>
 </context>
 <context>

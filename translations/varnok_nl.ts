@@ -4,13 +4,24 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: varnok [--help | --version]
+        <source>ignoring the unknown argument %1 (varnok --help lists what it takes)</source>
+        <translation>het onbekende argument %1 wordt genegeerd (varnok --help noemt wat het aanneemt)</translation>
+    </message>
+    <message>
+        <source>Usage: varnok [--help | --version | --record FILE | --play FILE [--check]]
 
 Varnok is a model railway: up to three trains run on a fixed track with three
 junctions, each at the pace of its own throttle, steered with the arrow keys.
 
   -h, --help     show this help and exit
       --version  show the name and version and exit
+      --record FILE  run as usual, and write the drive (the start, every input
+                     with its time, the end state at Quit) to FILE
+      --play FILE    open the windows at FILE&apos;s start and play its inputs; the
+                     settings are neither read nor written, and you drive on
+                     from where it ends
+      --check        with --play, run the drive without windows as fast as it
+                     goes, and exit 0 if it reaches its recorded end, else 1
 Qt&apos;s own options, such as -platform xcb, are taken as Qt takes them.
 
 Settings: %1
@@ -29,7 +40,8 @@ Environment:
 
 The manual: man varnok
 </source>
-        <translation>Gebruik: varnok [--help | --version]
+        <translation>Gebruik: varnok [--help | --version | --record BESTAND
+                | --play BESTAND [--check]]
 
 Varnok is een modelspoorbaan: tot drie treinen rijden op een vaste baan met drie
 wissels, elk in het tempo van de eigen rijregelaar, gestuurd met de
@@ -37,6 +49,15 @@ pijltjestoetsen.
 
   -h, --help     deze hulp tonen en stoppen
       --version  naam en versie tonen en stoppen
+      --record BESTAND  gewoon rijden en de rit (het begin, elke invoer met
+                        zijn tijd, de eindstand bij Afsluiten) naar BESTAND
+                        schrijven
+      --play BESTAND    de vensters openen bij het begin van BESTAND en de
+                        invoer afspelen; de instellingen worden niet gelezen of
+                        geschreven, en u rijdt verder waar de rit eindigt
+      --check           met --play de rit zonder vensters zo snel mogelijk
+                        afspelen; status 0 als hij zijn opgenomen einde haalt,
+                        anders 1
 De eigen opties van Qt, zoals -platform xcb, neemt Qt zelf aan.
 
 Instellingen: %1
@@ -57,10 +78,6 @@ Omgeving:
 
 De handleiding: man varnok
 </translation>
-    </message>
-    <message>
-        <source>ignoring the unknown argument %1 (varnok --help lists what it takes)</source>
-        <translation>het onbekende argument %1 wordt genegeerd (varnok --help noemt wat het aanneemt)</translation>
     </message>
 </context>
 <context>
