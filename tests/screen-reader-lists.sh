@@ -7,34 +7,14 @@
 set -euo pipefail
 program=$1
 reader=$(dirname "$0")/screen-reader.py
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/xvfb-session.sh"
 fail() {
     echo "FAIL: $*"
     cat "$work/changes" "$work/errors" 2>/dev/null || true
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$work/display")"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$XDG_CONFIG_HOME/Varnok"
+start_xvfb -screen 0 1280x1024x24 || fail "no X server"
 printf '[Globals]\nTrainCount=1\nTrainLength0=501\n' >"$XDG_CONFIG_HOME/Varnok/Varnok.conf"
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 PROGRAM=$program READER=$reader WORK=$work
