@@ -26,6 +26,33 @@ QString number(std::int64_t value) {
     return QString::number(value);
 }
 
+// A train's values by their words in a drive, as a sentence about a run names them.
+struct FieldWord {
+    std::string_view field;
+    const char* said;
+};
+constexpr FieldWord kFieldWords[] = {
+    {"head", QT_TRANSLATE_NOOP("DriveReport", "head")},
+    {"next", QT_TRANSLATE_NOOP("DriveReport", "next")},
+    {"start", QT_TRANSLATE_NOOP("DriveReport", "start")},
+    {"end", QT_TRANSLATE_NOOP("DriveReport", "end")},
+    {"length", QT_TRANSLATE_NOOP("DriveReport", "length")},
+    {"color", QT_TRANSLATE_NOOP("DriveReport", "color")},
+    {"speed", QT_TRANSLATE_NOOP("DriveReport", "speed")},
+    {"throttle", QT_TRANSLATE_NOOP("DriveReport", "throttle")},
+    {"interval", QT_TRANSLATE_NOOP("DriveReport", "interval")},
+    {"ctrl", QT_TRANSLATE_NOOP("DriveReport", "ctrl")},
+};
+
+QString fieldWord(std::string_view field) {
+    for (const FieldWord& word : kFieldWords) {
+        if (word.field == field) {
+            return DriveReport::tr(word.said);
+        }
+    }
+    return plain(field);
+}
+
 // The subject of a sentence about a number.
 QString valueName(const DriveFault& fault) {
     switch (fault.value) {
@@ -129,7 +156,7 @@ QString sentenceOf(const RunDifference& difference) {
         return DriveReport::tr("the key held is %1 where the drive has %2").arg(run, drive);
     case Value::TrainField:
         return DriveReport::tr("train %1's %2 is %3 where the drive has %4")
-            .arg(number(difference.train), plain(difference.field), run, drive);
+            .arg(number(difference.train), fieldWord(difference.field), run, drive);
     case Value::BodyCell:
         return DriveReport::tr("train %1's body cell %2 is %3 where the drive has %4")
             .arg(number(difference.train), number(std::int64_t(difference.index)), run, drive);
