@@ -33,13 +33,14 @@ std::variant<Drive, std::string> readDriveFile(const std::string& path) {
                 : DriveFile::tr("cannot play the drive %1: %2")
                       .arg(shown, fileFaultClause(read.whyNot));
         break;
-    case SettingsFileRead::Outcome::Read:
+    case SettingsFileRead::Outcome::Read: {
         auto drive = readDrive(read.text);
         if (const auto* fault = std::get_if<DriveFault>(&drive)) {
             why = DriveFile::tr("cannot play the drive %1: %2").arg(shown, sentenceOf(*fault));
             break;
         }
         return std::get<Drive>(std::move(drive));
+    }
     }
     return why.toStdString();
 }

@@ -56,8 +56,10 @@ DriveRecorder::create(const std::string& path, const std::string& settingsPath) 
     const int descriptor = ::open(
         path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (descriptor < 0) {
+        // Before anything else can set errno.
+        const int error = errno;
         return DriveRecorderText::tr("cannot record the drive to %1: %2")
-            .arg(shown, QString::fromLocal8Bit(std::strerror(errno)))
+            .arg(shown, QString::fromLocal8Bit(std::strerror(error)))
             .toStdString();
     }
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
