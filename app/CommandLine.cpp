@@ -46,9 +46,15 @@ DriveRequest takeDriveRequest(int& argc, char* argv[]) {
             continue;
         }
         if (i + 1 == argc) {
-            request.fault = std::string(argument) + " needs the file of the drive";
+            request.fault = CommandLine::tr("%1 needs the file of the drive (varnok --help lists "
+                                            "what it takes)")
+                                .arg(QString::fromUtf8(argument.data(), qsizetype(argument.size())))
+                                .toStdString();
         } else if (request.mode != DriveRequest::Mode::None) {
-            request.fault = "one drive at a time: --record and --play take one file between them";
+            request.fault = CommandLine::tr("one drive at a time: --record and --play take one "
+                                            "file between them (varnok --help lists what it "
+                                            "takes)")
+                                .toStdString();
         }
         request.mode = record ? DriveRequest::Mode::Record : DriveRequest::Mode::Play;
         request.file = i + 1 < argc ? argv[++i] : "";
@@ -57,7 +63,9 @@ DriveRequest takeDriveRequest(int& argc, char* argv[]) {
         if (request.mode == DriveRequest::Mode::Play) {
             request.mode = DriveRequest::Mode::Check;
         } else if (request.fault.empty()) {
-            request.fault = "--check checks the drive that --play names";
+            request.fault = CommandLine::tr("--check checks the drive that --play names (varnok "
+                                            "--help lists what it takes)")
+                                .toStdString();
         }
     }
     argc = kept;

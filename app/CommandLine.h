@@ -16,7 +16,7 @@ struct DriveRequest {
     enum class Mode { None, Record, Play, Check };
     Mode mode = Mode::None;
     std::string file;
-    std::string fault; // why the options cannot be taken, when they cannot
+    std::string fault; // why the options cannot be taken, when they cannot: one line
 };
 
 // Takes "--record FILE", "--play FILE" and "--check" out of `argv`, leaving the rest to Qt.

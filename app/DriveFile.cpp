@@ -3,26 +3,44 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsReport.h"
 #include "base/QuotedText.h"
+#include "ui/DriveReport.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// The context of the sentences in the catalogs.
+struct DriveFile {
+    Q_DECLARE_TR_FUNCTIONS(DriveFile)
+};
+
+} // namespace
 
 std::variant<Drive, std::string> readDriveFile(const std::string& path) {
-    const std::string cannot = "cannot play the drive " + quotedPath(path) + ": ";
+    const QString shown = QString::fromStdString(quotedPath(path));
     const SettingsFileRead read = readSettingsFile(path, kLargestDrive);
+    QString why;
     switch (read.outcome) {
     case SettingsFileRead::Outcome::Absent:
-        return cannot + "there is no such file";
-    case SettingsFileRead::Outcome::NotRead:
-        if (read.whyNot.what == FileFault::What::TooLarge) {
-            return cannot + "at " + std::to_string(read.whyNot.size) +
-                   " bytes it is larger than a drive can be (" + std::to_string(kLargestDrive) +
-                   ")";
-        }
-        return cannot + fileFaultClause(read.whyNot).toStdString();
-    case SettingsFileRead::Outcome::Read:
+        why = DriveFile::tr("cannot play the drive %1: there is no such file").arg(shown);
         break;
+    case SettingsFileRead::Outcome::NotRead:
+        why =
+            read.whyNot.what == FileFault::What::TooLarge
+                ? DriveFile::tr("cannot play the drive %1: at %2 bytes it is larger than a "
+                                "drive can be (%3)")
+                      .arg(shown, QString::number(read.whyNot.size), QString::number(kLargestDrive))
+                : DriveFile::tr("cannot play the drive %1: %2")
+                      .arg(shown, fileFaultClause(read.whyNot));
+        break;
+    case SettingsFileRead::Outcome::Read: {
+        auto drive = readDrive(read.text);
+        if (const auto* fault = std::get_if<DriveFault>(&drive)) {
+            why = DriveFile::tr("cannot play the drive %1: %2").arg(shown, sentenceOf(*fault));
+            break;
+        }
+        return std::get<Drive>(std::move(drive));
     }
-    auto drive = readDrive(read.text);
-    if (const auto* fault = std::get_if<DriveFault>(&drive)) {
-        return cannot + "line " + std::to_string(fault->line) + ": " + fault->what;
     }
-    return std::get<Drive>(std::move(drive));
+    return why.toStdString();
 }

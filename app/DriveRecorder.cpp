@@ -5,6 +5,9 @@
 #include "ui/TrainDriver.h"
 #include "ui/TrainModel.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +17,15 @@
 
 namespace {
 
+// The context of the sentences in the catalogs.
+struct DriveRecorderText {
+    Q_DECLARE_TR_FUNCTIONS(DriveRecorderText)
+};
+
+QString shownPath(const std::string& path) {
+    return QString::fromStdString(quotedPath(path));
+}
+
 std::int64_t milliseconds(std::int64_t nanoseconds) {
     return nanoseconds / kNanosecondsPerMillisecond;
 }
@@ -22,8 +34,11 @@ std::int64_t milliseconds(std::int64_t nanoseconds) {
 
 std::variant<std::unique_ptr<DriveRecorder>, std::string>
 DriveRecorder::create(const std::string& path, const std::string& settingsPath) {
-    const std::string cannot = "cannot record the drive to " + quotedPath(path) + ": ";
-    const std::string notRegular = cannot + "it is not a regular file";
+    const QString shown = shownPath(path);
+    const std::string notRegular =
+        DriveRecorderText::tr("cannot record the drive to %1: it is not a regular file")
+            .arg(shown)
+            .toStdString();
     struct stat status {};
     struct stat settings {};
     if (::stat(path.c_str(), &status) == 0) {
@@ -32,14 +47,20 @@ DriveRecorder::create(const std::string& path, const std::string& settingsPath) 
         }
         if (::stat(settingsPath.c_str(), &settings) == 0 && settings.st_dev == status.st_dev &&
             settings.st_ino == status.st_ino) {
-            return cannot + "it is the settings file";
+            return DriveRecorderText::tr("cannot record the drive to %1: it is the settings file")
+                .arg(shown)
+                .toStdString();
         }
     }
     // Without blocking on a FIFO put there since; only a regular file is emptied by the open.
     const int descriptor = ::open(
         path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (descriptor < 0) {
-        return cannot + std::strerror(errno);
+        // Before anything else can set errno.
+        const int error = errno;
+        return DriveRecorderText::tr("cannot record the drive to %1: %2")
+            .arg(shown, QString::fromLocal8Bit(std::strerror(error)))
+            .toStdString();
     }
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
@@ -97,10 +118,11 @@ void DriveRecorder::write(const std::string& lines) {
                 ::lseek(m_descriptor, m_kept, SEEK_SET);
             }
             m_failed = true;
-            std::fprintf(stderr,
-                         "varnok: the drive %s cannot be written on: %s; it keeps what was "
-                         "written before, and the run goes on without recording\n",
-                         quotedPath(m_path).c_str(), std::strerror(error));
+            const QString warning =
+                DriveRecorderText::tr("the drive %1 cannot be written on: %2; it keeps what was "
+                                      "written before, and the run goes on without recording")
+                    .arg(shownPath(m_path), QString::fromLocal8Bit(std::strerror(error)));
+            std::fprintf(stderr, "varnok: %s\n", warning.toLocal8Bit().constData());
             return;
         }
         done += std::size_t(written);

@@ -9,6 +9,7 @@
 #include "app/Translations.h"
 #include "base/Clock.h"
 #include "ui/DrivePlayer.h"
+#include "ui/DriveReport.h"
 #include "ui/WindowSystem.h"
 
 #include <QApplication>
@@ -61,8 +62,7 @@ int main(int argc, char* argv[]) {
     }
     const DriveRequest drive = takeDriveRequest(argc, argv);
     if (!drive.fault.empty()) {
-        std::fprintf(stderr, "varnok: %s (varnok --help lists what it takes)\n",
-                     drive.fault.c_str());
+        std::fprintf(stderr, "varnok: %s\n", drive.fault.c_str());
         return kUnusable;
     }
     std::optional<Drive> played;

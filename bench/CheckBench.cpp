@@ -3,6 +3,7 @@
 #include "BenchProgram.h"
 #include "app/DriveFile.h"
 #include "ui/DrivePlayer.h"
+#include "ui/DriveReport.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "FuzzCheck.h"
 #include "sim/Drive.h"
 #include "ui/DrivePlayer.h"
+#include "ui/DriveReport.h"
 
 #include <QCoreApplication>
 
@@ -45,9 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(fault->line >= 1 && fault->line <= lines + 2,
                 "a fault on line " + std::to_string(fault->line) + " of " +
                     std::to_string(lines + 1));
-        require(std::none_of(fault->what.begin(), fault->what.end(),
+        const std::string said = sentenceOf(*fault).toStdString();
+        require(std::none_of(said.begin(), said.end(),
                              [](char c) { return (c >= 0 && c < 0x20) || c == 0x7F; }),
-                "a fault holds a control character: " + fault->what);
+                "a fault holds a control character: " + said);
         return 0;
     }
     const Drive& drive = std::get<Drive>(read);

@@ -1,6 +1,5 @@
 #include "sim/Drive.h"
 
-#include "base/QuotedText.h"
 #include "sim/Palette.h"
 #include "sim/TrainControls.h"
 
@@ -83,41 +82,62 @@ std::optional<std::int64_t> wholeNumber(std::string_view text) {
     return value;
 }
 
+using What = DriveFault::What;
+using Value = DriveFault::Value;
+
 // A fault of one line, thrown to the reader's loop, which adds the line's number.
-struct LineFault {
-    std::string what;
+[[noreturn]] void fail(DriveFault fault) {
+    throw fault;
+}
+
+// What a number is: a field named by its word in the drive, or a value named by the reporter.
+struct NumberOf {
+    Value value;
+    std::string_view field = {};
 };
 
 std::int64_t numberWithin(std::string_view text, std::int64_t min, std::int64_t max,
-                          std::string_view name) {
+                          NumberOf what) {
     const auto value = wholeNumber(text);
     if (!value) {
-        throw LineFault{std::string(name) + " " + quotedText(text) + " is not a whole number"};
+        fail({.what = What::NotWholeNumber,
+              .value = what.value,
+              .name = std::string(what.field),
+              .text = std::string(text)});
     }
     if (*value < min || *value > max) {
-        throw LineFault{std::string(name) + " " + std::to_string(*value) + " is not within " +
-                        std::to_string(min) + ".." + std::to_string(max)};
+        fail({.what = What::NotWithin,
+              .value = what.value,
+              .name = std::string(what.field),
+              .number = *value,
+              .low = min,
+              .high = max});
     }
     return *value;
 }
 
-std::int32_t longWithin(std::string_view text, std::int32_t min, std::int32_t max,
-                        std::string_view name) {
-    return static_cast<std::int32_t>(numberWithin(text, min, max, name));
+std::int32_t longWithin(std::string_view text, std::int32_t min, std::int32_t max, NumberOf what) {
+    return static_cast<std::int32_t>(numberWithin(text, min, max, what));
+}
+
+std::int32_t fieldWithin(std::string_view text, std::int32_t min, std::int32_t max,
+                         std::string_view field) {
+    return longWithin(text, min, max, {Value::Field, field});
 }
 
 // The value of "name=value", which must name `name`.
 std::string_view valueNamed(std::string_view word, std::string_view name) {
     if (!word.starts_with(name) || word.size() == name.size() || word[name.size()] != '=') {
-        throw LineFault{"expected " + std::string(name) + "=..., found " + quotedText(word)};
+        fail({.what = What::NotNamed, .name = std::string(name), .text = std::string(word)});
     }
     return word.substr(name.size() + 1);
 }
 
 void requireWords(const std::vector<std::string_view>& words, std::size_t count) {
     if (words.size() != count) {
-        throw LineFault{"expected " + std::to_string(count) + " words, found " +
-                        std::to_string(words.size())};
+        fail({.what = What::WordCount,
+              .number = std::int64_t(words.size()),
+              .low = std::int64_t(count)});
     }
 }
 
@@ -136,14 +156,15 @@ public:
                 if ((*words)[1] == "state") {
                     readEnd(time, *words);
                     if (nextLine()) {
-                        throw LineFault{"nothing may follow the end"};
+                        fail({.what = What::FollowsTheEnd});
                     }
                     break;
                 }
                 m_drive.entries.push_back(entryOf(time, *words));
             }
-        } catch (const LineFault& fault) {
-            return DriveFault{m_line, fault.what};
+        } catch (DriveFault& fault) {
+            fault.line = m_line;
+            return fault;
         }
         return std::move(m_drive);
     }
@@ -172,7 +193,7 @@ private:
         auto words = nextLine();
         if (!words) {
             ++m_line;
-            throw LineFault{"the drive ends before its " + std::string(what) + " line"};
+            fail({.what = What::EndsEarly, .name = std::string(what)});
         }
         return *words;
     }
@@ -182,25 +203,21 @@ private:
         if (!words || words->size() != 3 || (*words)[0] != kFirstWord ||
             (*words)[1] != kSecondWord || !wholeNumber((*words)[2])) {
             m_line = std::max(m_line, 1);
-            throw LineFault{"not a drive: it does not begin with \"varnok drive " +
-                            std::to_string(kDriveFormat) + "\""};
+            fail({.what = What::NotADrive});
         }
         if (*wholeNumber((*words)[2]) != kDriveFormat) {
-            throw LineFault{"a drive of format " + std::string((*words)[2]) +
-                            ", which this Varnok does not know (it reads format " +
-                            std::to_string(kDriveFormat) + ")"};
+            fail({.what = What::UnknownFormat, .text = std::string((*words)[2])});
         }
     }
 
     // The time of an entry, which never goes back.
     std::int64_t timeOf(const std::vector<std::string_view>& words) {
         if (words.size() < 2) {
-            throw LineFault{"a line needs a time and what happened"};
+            fail({.what = What::NoTimeOrVerb});
         }
-        const std::int64_t time = numberWithin(words[0], 0, kLatestDriveTime, "the time");
+        const std::int64_t time = numberWithin(words[0], 0, kLatestDriveTime, {Value::Time});
         if (time < m_time) {
-            throw LineFault{"the time " + std::to_string(time) + " goes back from " +
-                            std::to_string(m_time)};
+            fail({.what = What::TimeGoesBack, .number = time, .low = m_time});
         }
         m_time = time;
         return time;
@@ -209,8 +226,7 @@ private:
     std::vector<std::string_view> lineOfVerb(std::string_view verb, std::int64_t time) {
         const auto words = requiredLine(verb);
         if (timeOf(words) != time || words[1] != verb) {
-            throw LineFault{"expected the " + std::string(verb) + " line at " +
-                            std::to_string(time)};
+            fail({.what = What::NotTheLineDue, .name = std::string(verb), .number = time});
         }
         return words;
     }
@@ -221,16 +237,14 @@ private:
         SharedState& start = m_drive.start;
         readStateLine(lineOfVerb("state", 0), start);
         if (start.KeyDownCode != kNoKey) {
-            throw LineFault{"a run starts with no key held"};
+            fail({.what = What::KeyHeldAtStart});
         }
         for (int i = 0; i < kTrainSlots; ++i) {
             TrainRecord& train = trainAt(start, i);
             readTrain(lineOfVerb("train", 0), i, train);
             if (!isNodeCell(train.HeadPos) || train.NextNode != 0 || train.RunStart != 0 ||
                 train.RunEnd != 0 || train.Interval != 0 || train.Body != TrainRecord{}.Body) {
-                throw LineFault{"train " + std::to_string(i) +
-                                " does not start as a start leaves it: on a node cell, with no "
-                                "run, no body and interval 0"};
+                fail({.what = What::TrainStartsAmiss, .number = i});
             }
         }
     }
@@ -242,7 +256,7 @@ private:
         for (std::size_t k = 0; k < std::size(kStateFields); ++k) {
             const StateField& field = kStateFields[k];
             const std::int32_t value =
-                longWithin(valueNamed(words[2 + k], field.name), field.min, field.max, field.name);
+                fieldWithin(valueNamed(words[2 + k], field.name), field.min, field.max, field.name);
             if (targets[k] != nullptr) {
                 *targets[k] = value;
             } else {
@@ -255,69 +269,69 @@ private:
                           TrainRecord& train) {
         requireWords(words, 3 + std::size(trainFields()) + 2);
         if (words[2] != std::to_string(index)) {
-            throw LineFault{"expected train " + std::to_string(index)};
+            fail({.what = What::NotTheTrainDue, .number = index});
         }
         std::size_t k = 3;
         for (const TrainField& field : trainFields()) {
             train.*field.member =
-                longWithin(valueNamed(words[k++], field.name), field.min, field.max, field.name);
+                fieldWithin(valueNamed(words[k++], field.name), field.min, field.max, field.name);
         }
-        train.Ctrl = longWithin(valueNamed(words[k++], "ctrl"), 0, 1, "ctrl") == 1;
+        train.Ctrl = fieldWithin(valueNamed(words[k++], "ctrl"), 0, 1, "ctrl") == 1;
         std::string_view body = valueNamed(words[k], "body");
         for (std::size_t cell = 0; !body.empty(); ++cell) {
             if (cell == train.Body.size()) {
-                throw LineFault{"a body of more than " + std::to_string(kBodyCapacity) + " cells"};
+                fail({.what = What::BodyTooLong});
             }
             const std::size_t comma = std::min(body.find(','), body.size());
-            train.Body[cell] = longWithin(body.substr(0, comma), 0, kHighestCellIndex, "a cell");
+            train.Body[cell] =
+                longWithin(body.substr(0, comma), 0, kHighestCellIndex, {Value::Cell});
             if (train.Body[cell] != 0 && !cellSlot(train.Body[cell])) {
-                throw LineFault{"the track has no cell " + std::to_string(train.Body[cell])};
+                fail({.what = What::NoSuchCell, .number = train.Body[cell]});
             }
             body.remove_prefix(std::min(comma + 1, body.size()));
         }
         for (const CellIndex n : {train.HeadPos, train.NextNode, train.RunStart, train.RunEnd}) {
             if (n != 0 && !cellSlot(n)) {
-                throw LineFault{"the track has no cell " + std::to_string(n)};
+                fail({.what = What::NoSuchCell, .number = n});
             }
         }
         if (train.Interval != SpeedToInterval(train.Throttle) && train.Interval != 0) {
-            throw LineFault{"interval " + std::to_string(train.Interval) +
-                            " is not the throttle's"};
+            fail({.what = What::IntervalNotThrottles, .number = train.Interval});
         }
     }
 
     DriveEntry entryOf(std::int64_t time, const std::vector<std::string_view>& words) {
         const std::string_view verb = words[1];
-        const auto train = [&] { return longWithin(words[2], 0, kTrainSlots - 1, "the train"); };
+        const auto train = [&] { return longWithin(words[2], 0, kTrainSlots - 1, {Value::Train}); };
         DriveEntry entry{time, DriveInput{}};
         if (verb == "key") {
             requireWords(words, 3);
             entry.what = DriveInput{DriveInput::Kind::Key, 0,
-                                    longWithin(words[2], 0, kLastKeyCode, "the key code")};
+                                    longWithin(words[2], 0, kLastKeyCode, {Value::KeyCode})};
         } else if (verb == "throttle") {
             requireWords(words, 4);
             entry.what = DriveInput{DriveInput::Kind::Throttle, train(),
-                                    longWithin(words[3], kThrottleMin, kThrottleMax, "throttle")};
+                                    fieldWithin(words[3], kThrottleMin, kThrottleMax, "throttle")};
         } else if (verb == "color") {
             requireWords(words, 3);
             entry.what = DriveInput{DriveInput::Kind::Color, train(), 0};
         } else if (verb == "length") {
             requireWords(words, 4);
             entry.what = DriveInput{DriveInput::Kind::Length, train(),
-                                    longWithin(words[3], 0, kAnyShiftState, "the shift state")};
+                                    longWithin(words[3], 0, kAnyShiftState, {Value::ShiftState})};
         } else if (verb == "count") {
             requireWords(words, 3);
             entry.what = DriveInput{DriveInput::Kind::TrainCount, 0,
-                                    longWithin(words[2], 0, kAnyShiftState, "the shift state")};
+                                    longWithin(words[2], 0, kAnyShiftState, {Value::ShiftState})};
         } else if (verb == "digest") {
             requireWords(words, 3);
             entry.what = DriveCheckpoint{digestOf(words[2])};
         } else if (verb == "dropped") {
             requireWords(words, 3);
             const std::int64_t last = m_drive.entries.empty() ? 0 : m_drive.entries.back().time;
-            entry.what = DriveStall{numberWithin(words[2], last, time, "the stall's start")};
+            entry.what = DriveStall{numberWithin(words[2], last, time, {Value::StallStart})};
         } else {
-            throw LineFault{"no entry is called " + quotedText(verb)};
+            fail({.what = What::UnknownEntry, .text = std::string(verb)});
         }
         return entry;
     }
@@ -328,8 +342,7 @@ private:
         const auto [stop, error] = std::from_chars(text.data(), end, digest, 16);
         if (text.size() != 16 || error != std::errc() || stop != end ||
             text != digestText(digest)) {
-            throw LineFault{"the digest " + quotedText(text) +
-                            " is not 16 lower-case hexadecimal digits"};
+            fail({.what = What::DigestNotHex, .text = std::string(text)});
         }
         return digest;
     }
@@ -343,13 +356,12 @@ private:
         const auto cells = lineOfVerb("cells", time);
         requireWords(cells, 2 + end.run.cells.size());
         for (std::size_t slot = 0; slot < end.run.cells.size(); ++slot) {
-            end.run.cells[slot] = longWithin(cells[2 + slot], 0, kWhite, "a colour");
+            end.run.cells[slot] = longWithin(cells[2 + slot], 0, kWhite, {Value::Colour});
         }
         const auto digest = lineOfVerb("end", time);
         requireWords(digest, 3);
         if (digest[2] != digestText(runDigest(end.run))) {
-            throw LineFault{"the digest " + quotedText(digest[2]) +
-                            " is not that of the end state above it"};
+            fail({.what = What::WrongEndDigest, .text = std::string(digest[2])});
         }
         end.digest = runDigest(end.run);
         m_drive.end = end;

@@ -63,10 +63,43 @@ struct Drive {
     std::optional<DriveEnd> end;
 };
 
-// Why a text is not a drive that can be played: the line, from 1, and what is wrong with it.
+// Why a text is not a drive that can be played: the line, from 1, what is wrong with it and
+// the values that show it, for the reporter to put into words.
 struct DriveFault {
+    enum class What {
+        NotADrive,            // the first line is not "varnok drive N"
+        UnknownFormat,        // text: the format the drive gives
+        EndsEarly,            // name: the verb of the line that the drive lacks
+        NoTimeOrVerb,         //
+        NotWholeNumber,       // value, name when a field; text
+        NotWithin,            // value, name when a field; number, low..high
+        NotNamed,             // name: the value's name; text: the word found
+        WordCount,            // low: the words a line of the verb has; number: those found
+        TimeGoesBack,         // number: the time; low: the time before it
+        NotTheLineDue,        // name: the verb of the line due; number: its time
+        KeyHeldAtStart,       //
+        TrainStartsAmiss,     // number: the train
+        NotTheTrainDue,       // number: the train due
+        BodyTooLong,          //
+        NoSuchCell,           // number: the cell
+        IntervalNotThrottles, // number: the interval
+        UnknownEntry,         // text: the verb
+        DigestNotHex,         // text: the digest
+        FollowsTheEnd,        //
+        WrongEndDigest,       // text: the digest
+    };
+    // What a number is that is not one or out of its range: a field is named in the drive's
+    // own word.
+    enum class Value { Time, StallStart, Train, KeyCode, ShiftState, Cell, Colour, Field };
+
     int line = 0;
-    std::string what;
+    What what = What::NotADrive;
+    Value value = Value::Field;
+    std::string name{}; // a word of the program's
+    std::string text{}; // a word of the file's, as it stands there
+    std::int64_t number = 0;
+    std::int64_t low = 0;
+    std::int64_t high = 0;
 };
 
 // Reads a drive. Every value is checked against what the trains rely on, so that whatever

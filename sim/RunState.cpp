@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <limits>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -43,27 +42,31 @@ private:
     std::uint64_t m_hash = 0xCBF29CE484222325u;
 };
 
-// Every value of a run state with its name, in the digest's order, for `visit(name, value)`.
+// Every value of a run state with where it is, in the digest's order, for `visit(where,
+// value)`.
 template <typename Visit>
 void forEachValue(const RunState& run, Visit visit) {
+    using Value = RunDifference::Value;
     const SharedState& state = run.state;
-    visit(std::string("the number of trains"), state.TrainCount);
-    visit(std::string("the controlled train"), state.ControlledTrain);
-    visit(std::string("the track colour"), state.TrackColor);
-    visit(std::string("the key held"), state.KeyDownCode);
+    visit(RunDifference{.value = Value::TrainCount}, state.TrainCount);
+    visit(RunDifference{.value = Value::ControlledTrain}, state.ControlledTrain);
+    visit(RunDifference{.value = Value::TrackColor}, state.TrackColor);
+    visit(RunDifference{.value = Value::KeyHeld}, state.KeyDownCode);
     for (int i = 0; i < kTrainSlots; ++i) {
         const TrainRecord& train = trainAt(state, i);
-        const std::string name = "train " + std::to_string(i) + "'s ";
         for (const TrainField& field : kTrainFields) {
-            visit(name + std::string(field.name), train.*field.member);
+            visit(RunDifference{.value = Value::TrainField, .train = i, .field = field.name},
+                  train.*field.member);
         }
-        visit(name + "ctrl", train.Ctrl ? 1 : 0);
+        visit(RunDifference{.value = Value::TrainField, .train = i, .field = "ctrl"},
+              train.Ctrl ? 1 : 0);
         for (std::size_t k = 0; k < train.Body.size(); ++k) {
-            visit(name + "body cell " + std::to_string(k), train.Body[k]);
+            visit(RunDifference{.value = Value::BodyCell, .train = i, .index = k}, train.Body[k]);
         }
     }
     for (std::size_t slot = 0; slot < run.cells.size(); ++slot) {
-        visit("the colour of cell " + std::to_string(TrackSeg[slot].index), run.cells[slot]);
+        visit(RunDifference{.value = Value::CellColor, .index = std::size_t(TrackSeg[slot].index)},
+              run.cells[slot]);
     }
 }
 
@@ -110,17 +113,17 @@ std::string digestText(std::uint64_t digest) {
     return text;
 }
 
-std::optional<std::string> firstDifference(const RunState& drive, const RunState& run) {
-    std::vector<std::pair<std::string, std::int32_t>> recorded;
-    forEachValue(drive, [&](std::string name, std::int32_t value) {
-        recorded.emplace_back(std::move(name), value);
-    });
-    std::optional<std::string> first;
+std::optional<RunDifference> firstDifference(const RunState& drive, const RunState& run) {
+    std::vector<std::int32_t> recorded;
+    forEachValue(drive,
+                 [&](const RunDifference&, std::int32_t value) { recorded.push_back(value); });
+    std::optional<RunDifference> first;
     std::size_t k = 0;
-    forEachValue(run, [&](const std::string& name, std::int32_t value) {
-        if (!first && recorded[k].second != value) {
-            first = name + " is " + std::to_string(value) + " where the drive has " +
-                    std::to_string(recorded[k].second);
+    forEachValue(run, [&](const RunDifference& where, std::int32_t value) {
+        if (!first && recorded[k] != value) {
+            first = where;
+            first->run = value;
+            first->drive = recorded[k];
         }
         ++k;
     });

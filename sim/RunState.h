@@ -35,5 +35,24 @@ std::span<const TrainField> trainFields();
 std::uint64_t runDigest(const RunState& run);
 std::string digestText(std::uint64_t digest);
 
-// The first value in which `run` differs from `drive`, in words; nothing when none does.
-std::optional<std::string> firstDifference(const RunState& drive, const RunState& run);
+// A value in which a run differs from its drive: which one, and what each has.
+struct RunDifference {
+    enum class Value {
+        TrainCount,
+        ControlledTrain,
+        TrackColor,
+        KeyHeld,
+        TrainField,
+        BodyCell,
+        CellColor
+    };
+    Value value = Value::TrainCount;
+    int train = 0;            // of a train field and a body cell
+    std::string_view field{}; // of a train field: its word in a drive
+    std::size_t index = 0;    // of a body cell, its place in the body; of a cell colour, the cell
+    std::int32_t run = 0;
+    std::int32_t drive = 0;
+};
+
+// The first value in which `run` differs from `drive`; nothing when none does.
+std::optional<RunDifference> firstDifference(const RunState& drive, const RunState& run);

@@ -6,6 +6,7 @@
 #include "sim/TrainControls.h"
 #include "track/TrackCells.h"
 #include "ui/DrivePlayer.h"
+#include "ui/DriveReport.h"
 #include "ui/TrainModel.h"
 
 #include <QFile>
@@ -61,7 +62,8 @@ Drive readBack(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     auto read = readDrive(file.readAll().toStdString());
-    EXPECT_TRUE(std::holds_alternative<Drive>(read)) << std::get<DriveFault>(read).what;
+    EXPECT_TRUE(std::holds_alternative<Drive>(read))
+        << sentenceOf(std::get<DriveFault>(read)).toStdString();
     return std::get<Drive>(std::move(read));
 }
 
@@ -98,7 +100,7 @@ TEST(DriveRecorderTest, ARecordedRunChecksToTheEndItReached) {
     EXPECT_EQ(count(DriveCheckpoint{}), 9);
     EXPECT_EQ(count(DriveStall{}), 1);
     const DriveVerdict verdict = checkDrive(drive);
-    EXPECT_EQ(verdict.outcome, DriveVerdict::Outcome::Reached) << verdict.difference;
+    EXPECT_EQ(verdict.outcome, DriveVerdict::Outcome::Reached) << verdictText(verdict);
 }
 
 // A drive is never recorded over the settings, even through a link.

@@ -2,6 +2,7 @@
 
 #include "sim/Palette.h"
 #include "track/TrackCells.h"
+#include "ui/DriveReport.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,8 @@ TEST(DriveTest, ReadsBackWhatItWritesWhateverItsLineEnds) {
 
     for (const std::string& written : {text, crlf, "# a comment\n\n" + text}) {
         const auto read = readDrive(written);
-        ASSERT_TRUE(std::holds_alternative<Drive>(read)) << std::get<DriveFault>(read).what;
+        ASSERT_TRUE(std::holds_alternative<Drive>(read))
+            << sentenceOf(std::get<DriveFault>(read)).toStdString();
         const Drive& drive = std::get<Drive>(read);
         EXPECT_EQ(drive.start.TrainData, start.TrainData);
         EXPECT_EQ(drive.start.Palette, start.Palette);
@@ -105,7 +107,9 @@ TEST(DriveTest, NamesTheFirstValueInWhichARunDiffers) {
     for (const Case& c : cases) {
         RunState run = drive;
         c.change(run);
-        EXPECT_EQ(firstDifference(drive, run), c.said);
+        const auto difference = firstDifference(drive, run);
+        EXPECT_EQ(difference ? std::optional(sentenceOf(*difference).toStdString()) : std::nullopt,
+                  c.said);
         EXPECT_EQ(runDigest(run) == runDigest(drive), !c.said) << c.said.value_or("");
     }
 }

@@ -300,6 +300,24 @@ TEST_F(ProgramTest, AnswersItsCommandLineAndEnvironment) {
                              {cannotPlay(file, row[1].toStdString())}});
         }
     }
+    // A drive's faults and verdicts in the user's language, with the numbers as written.
+    Variables germanNoDisplay = inLocale({{"LANG", "de_DE.UTF-8"}});
+    germanNoDisplay.insert(germanNoDisplay.end(), noDisplay.begin(), noDisplay.end());
+    const QString throttleTooHigh = drives + QStringLiteral("/bad/throttle-too-high.drive");
+    cases.insert(cases.end(),
+                 {{{"--play", throttleTooHigh, "--check"},
+                   germanNoDisplay,
+                   2,
+                   {},
+                   {"varnok: die Fahrt " + path(throttleTooHigh) +
+                    " lässt sich nicht abspielen: Zeile 6: throttle 101 liegt nicht in 0..100"}},
+                  {{"--play", differs, "--check"},
+                   germanNoDisplay,
+                   1,
+                   {"die Fahrt hat ihr aufgezeichnetes Ende nicht erreicht: der Lauf weicht bei "
+                    "2029 ms von ihr ab; bei 16029 ms: bei Zug 1 ist der Fahrregler 12, wo die "
+                    "Fahrt 11 hat"},
+                   {}}});
     // A runtime folder made by another user where the program would make its own.
     QTemporaryDir temporary;
     const QString userRuntime = temporary.path() + QStringLiteral("/runtime-") +

@@ -79,6 +79,255 @@ Umgebung:
 Das Handbuch: man varnok
 </translation>
     </message>
+    <message>
+        <source>%1 needs the file of the drive (varnok --help lists what it takes)</source>
+        <translation>%1 braucht die Datei der Fahrt (varnok --help nennt, was es annimmt)</translation>
+    </message>
+    <message>
+        <source>one drive at a time: --record and --play take one file between them (varnok --help lists what it takes)</source>
+        <translation>eine Fahrt nach der anderen: --record und --play nehmen zusammen eine Datei (varnok --help nennt, was es annimmt)</translation>
+    </message>
+    <message>
+        <source>--check checks the drive that --play names (varnok --help lists what it takes)</source>
+        <translation>--check prüft die Fahrt, die --play nennt (varnok --help nennt, was es annimmt)</translation>
+    </message>
+</context>
+<context>
+    <name>DriveFile</name>
+    <message>
+        <source>cannot play the drive %1: there is no such file</source>
+        <translation>die Fahrt %1 lässt sich nicht abspielen: diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>cannot play the drive %1: at %2 bytes it is larger than a drive can be (%3)</source>
+        <translation>die Fahrt %1 lässt sich nicht abspielen: mit %2 Bytes ist sie größer, als eine Fahrt sein kann (%3)</translation>
+    </message>
+    <message>
+        <source>cannot play the drive %1: %2</source>
+        <translation>die Fahrt %1 lässt sich nicht abspielen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DriveRecorderText</name>
+    <message>
+        <source>cannot record the drive to %1: it is not a regular file</source>
+        <translation>die Fahrt lässt sich nicht in %1 aufzeichnen: das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot record the drive to %1: it is the settings file</source>
+        <translation>die Fahrt lässt sich nicht in %1 aufzeichnen: das ist die Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>cannot record the drive to %1: %2</source>
+        <translation>die Fahrt lässt sich nicht in %1 aufzeichnen: %2</translation>
+    </message>
+    <message>
+        <source>the drive %1 cannot be written on: %2; it keeps what was written before, and the run goes on without recording</source>
+        <translation>die Fahrt %1 lässt sich nicht weiterschreiben: %2; sie behält, was vorher geschrieben wurde, und der Lauf geht ohne Aufzeichnung weiter</translation>
+    </message>
+</context>
+<context>
+    <name>DriveReport</name>
+    <message>
+        <source>the time</source>
+        <translation>die Zeit</translation>
+    </message>
+    <message>
+        <source>the stall&apos;s start</source>
+        <translation>der Beginn der Stockung</translation>
+    </message>
+    <message>
+        <source>the train</source>
+        <translation>der Zug</translation>
+    </message>
+    <message>
+        <source>the key code</source>
+        <translation>der Tastencode</translation>
+    </message>
+    <message>
+        <source>the shift state</source>
+        <translation>der Stand der Umschalttasten</translation>
+    </message>
+    <message>
+        <source>a cell</source>
+        <translation>ein Feld</translation>
+    </message>
+    <message>
+        <source>a colour</source>
+        <translation>eine Farbe</translation>
+    </message>
+    <message>
+        <source>not a drive: it does not begin with &quot;varnok drive %1&quot;</source>
+        <translation>keine Fahrt: sie beginnt nicht mit &quot;varnok drive %1&quot;</translation>
+    </message>
+    <message>
+        <source>a drive of format %1, which this Varnok does not know (it reads format %2)</source>
+        <translation>eine Fahrt im Format %1, das dieser Varnok nicht kennt (er liest Format %2)</translation>
+    </message>
+    <message>
+        <source>the drive ends before its %1 line</source>
+        <translation>die Fahrt endet vor ihrer %1-Zeile</translation>
+    </message>
+    <message>
+        <source>a line needs a time and what happened</source>
+        <translation>eine Zeile braucht eine Zeit und was geschah</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a whole number</source>
+        <translation>%1 %2 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not within %3..%4</source>
+        <translation>%1 %2 liegt nicht in %3..%4</translation>
+    </message>
+    <message>
+        <source>expected %1=..., found %2</source>
+        <translation>%1=... erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>expected %1 words, found %2</source>
+        <translation>%1 Wörter erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>the time %1 goes back from %2</source>
+        <translation>die Zeit %1 liegt vor %2</translation>
+    </message>
+    <message>
+        <source>expected the %1 line at %2</source>
+        <translation>die %1-Zeile bei %2 erwartet</translation>
+    </message>
+    <message>
+        <source>a run starts with no key held</source>
+        <translation>ein Lauf beginnt ohne gedrückte Taste</translation>
+    </message>
+    <message>
+        <source>train %1 does not start as a start leaves it: on a node cell, with no run, no body and interval 0</source>
+        <translation>Zug %1 beginnt nicht, wie ein Start ihn hinterlässt: auf einem Knotenfeld, ohne Strecke, ohne Wurm und mit Intervall 0</translation>
+    </message>
+    <message>
+        <source>expected train %1</source>
+        <translation>Zug %1 erwartet</translation>
+    </message>
+    <message>
+        <source>a body of more than %1 cells</source>
+        <translation>ein Wurm aus mehr als %1 Feldern</translation>
+    </message>
+    <message>
+        <source>the track has no cell %1</source>
+        <translation>der Gleisplan hat kein Feld %1</translation>
+    </message>
+    <message>
+        <source>interval %1 is not the throttle&apos;s</source>
+        <translation>Intervall %1 ist nicht das des Fahrreglers</translation>
+    </message>
+    <message>
+        <source>no entry is called %1</source>
+        <translation>kein Eintrag heißt %1</translation>
+    </message>
+    <message>
+        <source>the digest %1 is not 16 lower-case hexadecimal digits</source>
+        <translation>die Prüfsumme %1 besteht nicht aus 16 kleinen Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>nothing may follow the end</source>
+        <translation>auf das Ende darf nichts folgen</translation>
+    </message>
+    <message>
+        <source>the digest %1 is not that of the end state above it</source>
+        <translation>die Prüfsumme %1 ist nicht die des Endstands darüber</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the number of trains is %1 where the drive has %2</source>
+        <translation>die Zahl der Züge ist %1, wo die Fahrt %2 hat</translation>
+    </message>
+    <message>
+        <source>the controlled train is %1 where the drive has %2</source>
+        <translation>der gesteuerte Zug ist %1, wo die Fahrt %2 hat</translation>
+    </message>
+    <message>
+        <source>the track colour is %1 where the drive has %2</source>
+        <translation>die Farbe des Gleisplans ist %1, wo die Fahrt %2 hat</translation>
+    </message>
+    <message>
+        <source>the key held is %1 where the drive has %2</source>
+        <translation>die gedrückte Taste ist %1, wo die Fahrt %2 hat</translation>
+    </message>
+    <message>
+        <source>train %1&apos;s %2 is %3 where the drive has %4</source>
+        <translation>bei Zug %1 ist %2 %3, wo die Fahrt %4 hat</translation>
+    </message>
+    <message>
+        <source>train %1&apos;s body cell %2 is %3 where the drive has %4</source>
+        <translation>bei Zug %1 ist Wurmfeld %2 %3, wo die Fahrt %4 hat</translation>
+    </message>
+    <message>
+        <source>the colour of cell %1 is %2 where the drive has %3</source>
+        <translation>die Farbe von Feld %1 ist %2, wo die Fahrt %3 hat</translation>
+    </message>
+    <message>
+        <source>the drive reached its recorded end at %1 ms, digest %2</source>
+        <translation>die Fahrt hat ihr aufgezeichnetes Ende bei %1 ms erreicht, Prüfsumme %2</translation>
+    </message>
+    <message>
+        <source>the run differs</source>
+        <translation>der Lauf weicht ab</translation>
+    </message>
+    <message>
+        <source>the drive did not reach its recorded end: the run departs from it at %1 ms; at %2 ms %3</source>
+        <translation>die Fahrt hat ihr aufgezeichnetes Ende nicht erreicht: der Lauf weicht bei %1 ms von ihr ab; bei %2 ms: %3</translation>
+    </message>
+    <message>
+        <source>the drive did not reach its recorded end: at %1 ms %2</source>
+        <translation>die Fahrt hat ihr aufgezeichnetes Ende nicht erreicht: bei %1 ms: %2</translation>
+    </message>
+    <message>
+        <source>the drive played to its last input, at %1 ms; it has no recorded end to compare with</source>
+        <translation>die Fahrt lief bis zu ihrer letzten Eingabe bei %1 ms; sie hat kein aufgezeichnetes Ende zum Vergleichen</translation>
+    </message>
+    <message>
+        <source>head</source>
+        <translation>das Kopffeld</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>der nächste Knoten</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>der Beginn der Strecke</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>das Ende der Strecke</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>die Länge</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>die Farbe</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>das Tempo</translation>
+    </message>
+    <message>
+        <source>throttle</source>
+        <translation>der Fahrregler</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>das Intervall</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>das Ctrl-Kennzeichen</translation>
+    </message>
 </context>
 <context>
     <name>OverviewWindow</name>

@@ -79,6 +79,255 @@ Environnement :
 Le manuel : man varnok
 </translation>
     </message>
+    <message>
+        <source>%1 needs the file of the drive (varnok --help lists what it takes)</source>
+        <translation>%1 demande le fichier de la conduite (varnok --help liste ce qu&apos;il accepte)</translation>
+    </message>
+    <message>
+        <source>one drive at a time: --record and --play take one file between them (varnok --help lists what it takes)</source>
+        <translation>une conduite à la fois : --record et --play prennent un seul fichier à eux deux (varnok --help liste ce qu&apos;il accepte)</translation>
+    </message>
+    <message>
+        <source>--check checks the drive that --play names (varnok --help lists what it takes)</source>
+        <translation>--check vérifie la conduite que --play désigne (varnok --help liste ce qu&apos;il accepte)</translation>
+    </message>
+</context>
+<context>
+    <name>DriveFile</name>
+    <message>
+        <source>cannot play the drive %1: there is no such file</source>
+        <translation>impossible de rejouer la conduite %1 : ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>cannot play the drive %1: at %2 bytes it is larger than a drive can be (%3)</source>
+        <translation>impossible de rejouer la conduite %1 : avec %2 octets elle est plus grande qu&apos;une conduite ne peut l&apos;être (%3)</translation>
+    </message>
+    <message>
+        <source>cannot play the drive %1: %2</source>
+        <translation>impossible de rejouer la conduite %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DriveRecorderText</name>
+    <message>
+        <source>cannot record the drive to %1: it is not a regular file</source>
+        <translation>impossible d&apos;enregistrer la conduite dans %1 : ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot record the drive to %1: it is the settings file</source>
+        <translation>impossible d&apos;enregistrer la conduite dans %1 : c&apos;est le fichier de réglages</translation>
+    </message>
+    <message>
+        <source>cannot record the drive to %1: %2</source>
+        <translation>impossible d&apos;enregistrer la conduite dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the drive %1 cannot be written on: %2; it keeps what was written before, and the run goes on without recording</source>
+        <translation>impossible de continuer à écrire la conduite %1 : %2 ; elle garde ce qui a été écrit avant, et la marche continue sans enregistrement</translation>
+    </message>
+</context>
+<context>
+    <name>DriveReport</name>
+    <message>
+        <source>the time</source>
+        <translation>le temps</translation>
+    </message>
+    <message>
+        <source>the stall&apos;s start</source>
+        <translation>le début du blocage</translation>
+    </message>
+    <message>
+        <source>the train</source>
+        <translation>le train</translation>
+    </message>
+    <message>
+        <source>the key code</source>
+        <translation>le code de touche</translation>
+    </message>
+    <message>
+        <source>the shift state</source>
+        <translation>l&apos;état des touches de modification</translation>
+    </message>
+    <message>
+        <source>a cell</source>
+        <translation>une case</translation>
+    </message>
+    <message>
+        <source>a colour</source>
+        <translation>une couleur</translation>
+    </message>
+    <message>
+        <source>not a drive: it does not begin with &quot;varnok drive %1&quot;</source>
+        <translation>pas une conduite : elle ne commence pas par &quot;varnok drive %1&quot;</translation>
+    </message>
+    <message>
+        <source>a drive of format %1, which this Varnok does not know (it reads format %2)</source>
+        <translation>une conduite au format %1, que ce Varnok ne connaît pas (il lit le format %2)</translation>
+    </message>
+    <message>
+        <source>the drive ends before its %1 line</source>
+        <translation>la conduite s&apos;arrête avant sa ligne %1</translation>
+    </message>
+    <message>
+        <source>a line needs a time and what happened</source>
+        <translation>une ligne demande un temps et ce qui s&apos;est passé</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a whole number</source>
+        <translation>%1 %2 n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not within %3..%4</source>
+        <translation>%1 %2 n&apos;est pas dans %3..%4</translation>
+    </message>
+    <message>
+        <source>expected %1=..., found %2</source>
+        <translation>%1=... attendu, %2 trouvé</translation>
+    </message>
+    <message>
+        <source>expected %1 words, found %2</source>
+        <translation>%1 mots attendus, %2 trouvés</translation>
+    </message>
+    <message>
+        <source>the time %1 goes back from %2</source>
+        <translation>le temps %1 est antérieur à %2</translation>
+    </message>
+    <message>
+        <source>expected the %1 line at %2</source>
+        <translation>ligne %1 attendue à %2</translation>
+    </message>
+    <message>
+        <source>a run starts with no key held</source>
+        <translation>une marche commence sans touche tenue</translation>
+    </message>
+    <message>
+        <source>train %1 does not start as a start leaves it: on a node cell, with no run, no body and interval 0</source>
+        <translation>le train %1 ne commence pas comme un démarrage le laisse : sur une case de nœud, sans parcours, sans ver et avec l&apos;intervalle 0</translation>
+    </message>
+    <message>
+        <source>expected train %1</source>
+        <translation>train %1 attendu</translation>
+    </message>
+    <message>
+        <source>a body of more than %1 cells</source>
+        <translation>un ver de plus de %1 cases</translation>
+    </message>
+    <message>
+        <source>the track has no cell %1</source>
+        <translation>le réseau n&apos;a pas de case %1</translation>
+    </message>
+    <message>
+        <source>interval %1 is not the throttle&apos;s</source>
+        <translation>l&apos;intervalle %1 n&apos;est pas celui du régulateur</translation>
+    </message>
+    <message>
+        <source>no entry is called %1</source>
+        <translation>aucune entrée ne s&apos;appelle %1</translation>
+    </message>
+    <message>
+        <source>the digest %1 is not 16 lower-case hexadecimal digits</source>
+        <translation>l&apos;empreinte %1 n&apos;est pas faite de 16 chiffres hexadécimaux en minuscules</translation>
+    </message>
+    <message>
+        <source>nothing may follow the end</source>
+        <translation>rien ne peut suivre la fin</translation>
+    </message>
+    <message>
+        <source>the digest %1 is not that of the end state above it</source>
+        <translation>l&apos;empreinte %1 n&apos;est pas celle de l&apos;état final au-dessus</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the number of trains is %1 where the drive has %2</source>
+        <translation>le nombre de trains est %1 là où la conduite a %2</translation>
+    </message>
+    <message>
+        <source>the controlled train is %1 where the drive has %2</source>
+        <translation>le train commandé est %1 là où la conduite a %2</translation>
+    </message>
+    <message>
+        <source>the track colour is %1 where the drive has %2</source>
+        <translation>la couleur du réseau est %1 là où la conduite a %2</translation>
+    </message>
+    <message>
+        <source>the key held is %1 where the drive has %2</source>
+        <translation>la touche tenue est %1 là où la conduite a %2</translation>
+    </message>
+    <message>
+        <source>train %1&apos;s %2 is %3 where the drive has %4</source>
+        <translation>pour le train %1, %2 vaut %3 là où la conduite a %4</translation>
+    </message>
+    <message>
+        <source>train %1&apos;s body cell %2 is %3 where the drive has %4</source>
+        <translation>pour le train %1, la case %2 du ver vaut %3 là où la conduite a %4</translation>
+    </message>
+    <message>
+        <source>the colour of cell %1 is %2 where the drive has %3</source>
+        <translation>la couleur de la case %1 est %2 là où la conduite a %3</translation>
+    </message>
+    <message>
+        <source>the drive reached its recorded end at %1 ms, digest %2</source>
+        <translation>la conduite a atteint sa fin enregistrée à %1 ms, empreinte %2</translation>
+    </message>
+    <message>
+        <source>the run differs</source>
+        <translation>la marche diffère</translation>
+    </message>
+    <message>
+        <source>the drive did not reach its recorded end: the run departs from it at %1 ms; at %2 ms %3</source>
+        <translation>la conduite n&apos;a pas atteint sa fin enregistrée : la marche s&apos;en écarte à %1 ms ; à %2 ms, %3</translation>
+    </message>
+    <message>
+        <source>the drive did not reach its recorded end: at %1 ms %2</source>
+        <translation>la conduite n&apos;a pas atteint sa fin enregistrée : à %1 ms, %2</translation>
+    </message>
+    <message>
+        <source>the drive played to its last input, at %1 ms; it has no recorded end to compare with</source>
+        <translation>la conduite a été rejouée jusqu&apos;à sa dernière entrée, à %1 ms ; elle n&apos;a pas de fin enregistrée à comparer</translation>
+    </message>
+    <message>
+        <source>head</source>
+        <translation>la case de tête</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>le prochain nœud</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>le début du parcours</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>la fin du parcours</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>la longueur</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>la couleur</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>la vitesse</translation>
+    </message>
+    <message>
+        <source>throttle</source>
+        <translation>le régulateur</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>l&apos;intervalle</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>l&apos;indicateur Ctrl</translation>
+    </message>
 </context>
 <context>
     <name>OverviewWindow</name>

@@ -79,6 +79,255 @@ Omgeving:
 De handleiding: man varnok
 </translation>
     </message>
+    <message>
+        <source>%1 needs the file of the drive (varnok --help lists what it takes)</source>
+        <translation>%1 heeft het bestand van de rit nodig (varnok --help noemt wat het aanneemt)</translation>
+    </message>
+    <message>
+        <source>one drive at a time: --record and --play take one file between them (varnok --help lists what it takes)</source>
+        <translation>één rit tegelijk: --record en --play nemen samen één bestand (varnok --help noemt wat het aanneemt)</translation>
+    </message>
+    <message>
+        <source>--check checks the drive that --play names (varnok --help lists what it takes)</source>
+        <translation>--check controleert de rit die --play noemt (varnok --help noemt wat het aanneemt)</translation>
+    </message>
+</context>
+<context>
+    <name>DriveFile</name>
+    <message>
+        <source>cannot play the drive %1: there is no such file</source>
+        <translation>de rit %1 kan niet afgespeeld worden: dat bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>cannot play the drive %1: at %2 bytes it is larger than a drive can be (%3)</source>
+        <translation>de rit %1 kan niet afgespeeld worden: met %2 bytes is hij groter dan een rit kan zijn (%3)</translation>
+    </message>
+    <message>
+        <source>cannot play the drive %1: %2</source>
+        <translation>de rit %1 kan niet afgespeeld worden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DriveRecorderText</name>
+    <message>
+        <source>cannot record the drive to %1: it is not a regular file</source>
+        <translation>de rit kan niet in %1 opgenomen worden: dat is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>cannot record the drive to %1: it is the settings file</source>
+        <translation>de rit kan niet in %1 opgenomen worden: dat is het instellingenbestand</translation>
+    </message>
+    <message>
+        <source>cannot record the drive to %1: %2</source>
+        <translation>de rit kan niet in %1 opgenomen worden: %2</translation>
+    </message>
+    <message>
+        <source>the drive %1 cannot be written on: %2; it keeps what was written before, and the run goes on without recording</source>
+        <translation>de rit %1 kan niet verder geschreven worden: %2; hij houdt wat eerder geschreven is, en de loop gaat door zonder opname</translation>
+    </message>
+</context>
+<context>
+    <name>DriveReport</name>
+    <message>
+        <source>the time</source>
+        <translation>de tijd</translation>
+    </message>
+    <message>
+        <source>the stall&apos;s start</source>
+        <translation>het begin van de hapering</translation>
+    </message>
+    <message>
+        <source>the train</source>
+        <translation>de trein</translation>
+    </message>
+    <message>
+        <source>the key code</source>
+        <translation>de toetscode</translation>
+    </message>
+    <message>
+        <source>the shift state</source>
+        <translation>de stand van de wijzigingstoetsen</translation>
+    </message>
+    <message>
+        <source>a cell</source>
+        <translation>een vak</translation>
+    </message>
+    <message>
+        <source>a colour</source>
+        <translation>een kleur</translation>
+    </message>
+    <message>
+        <source>not a drive: it does not begin with &quot;varnok drive %1&quot;</source>
+        <translation>geen rit: hij begint niet met &quot;varnok drive %1&quot;</translation>
+    </message>
+    <message>
+        <source>a drive of format %1, which this Varnok does not know (it reads format %2)</source>
+        <translation>een rit in formaat %1, dat deze Varnok niet kent (hij leest formaat %2)</translation>
+    </message>
+    <message>
+        <source>the drive ends before its %1 line</source>
+        <translation>de rit houdt op vóór zijn %1-regel</translation>
+    </message>
+    <message>
+        <source>a line needs a time and what happened</source>
+        <translation>een regel heeft een tijd nodig en wat er gebeurde</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a whole number</source>
+        <translation>%1 %2 is geen geheel getal</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not within %3..%4</source>
+        <translation>%1 %2 ligt niet in %3..%4</translation>
+    </message>
+    <message>
+        <source>expected %1=..., found %2</source>
+        <translation>%1=... verwacht, %2 gevonden</translation>
+    </message>
+    <message>
+        <source>expected %1 words, found %2</source>
+        <translation>%1 woorden verwacht, %2 gevonden</translation>
+    </message>
+    <message>
+        <source>the time %1 goes back from %2</source>
+        <translation>de tijd %1 ligt vóór %2</translation>
+    </message>
+    <message>
+        <source>expected the %1 line at %2</source>
+        <translation>de %1-regel op %2 verwacht</translation>
+    </message>
+    <message>
+        <source>a run starts with no key held</source>
+        <translation>een loop begint zonder ingedrukte toets</translation>
+    </message>
+    <message>
+        <source>train %1 does not start as a start leaves it: on a node cell, with no run, no body and interval 0</source>
+        <translation>trein %1 begint niet zoals een start hem achterlaat: op een knooppuntvak, zonder traject, zonder worm en met interval 0</translation>
+    </message>
+    <message>
+        <source>expected train %1</source>
+        <translation>trein %1 verwacht</translation>
+    </message>
+    <message>
+        <source>a body of more than %1 cells</source>
+        <translation>een worm van meer dan %1 vakken</translation>
+    </message>
+    <message>
+        <source>the track has no cell %1</source>
+        <translation>de baan heeft geen vak %1</translation>
+    </message>
+    <message>
+        <source>interval %1 is not the throttle&apos;s</source>
+        <translation>interval %1 is niet dat van de rijregelaar</translation>
+    </message>
+    <message>
+        <source>no entry is called %1</source>
+        <translation>geen soort regel heet %1</translation>
+    </message>
+    <message>
+        <source>the digest %1 is not 16 lower-case hexadecimal digits</source>
+        <translation>de controlesom %1 bestaat niet uit 16 kleine hexadecimale cijfers</translation>
+    </message>
+    <message>
+        <source>nothing may follow the end</source>
+        <translation>na het einde mag niets volgen</translation>
+    </message>
+    <message>
+        <source>the digest %1 is not that of the end state above it</source>
+        <translation>de controlesom %1 is niet die van de eindstand erboven</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>the number of trains is %1 where the drive has %2</source>
+        <translation>het aantal treinen is %1 waar de rit %2 heeft</translation>
+    </message>
+    <message>
+        <source>the controlled train is %1 where the drive has %2</source>
+        <translation>de bestuurde trein is %1 waar de rit %2 heeft</translation>
+    </message>
+    <message>
+        <source>the track colour is %1 where the drive has %2</source>
+        <translation>de kleur van de baan is %1 waar de rit %2 heeft</translation>
+    </message>
+    <message>
+        <source>the key held is %1 where the drive has %2</source>
+        <translation>de ingedrukte toets is %1 waar de rit %2 heeft</translation>
+    </message>
+    <message>
+        <source>train %1&apos;s %2 is %3 where the drive has %4</source>
+        <translation>bij trein %1 is %2 %3 waar de rit %4 heeft</translation>
+    </message>
+    <message>
+        <source>train %1&apos;s body cell %2 is %3 where the drive has %4</source>
+        <translation>bij trein %1 is wormvak %2 %3 waar de rit %4 heeft</translation>
+    </message>
+    <message>
+        <source>the colour of cell %1 is %2 where the drive has %3</source>
+        <translation>de kleur van vak %1 is %2 waar de rit %3 heeft</translation>
+    </message>
+    <message>
+        <source>the drive reached its recorded end at %1 ms, digest %2</source>
+        <translation>de rit heeft zijn opgenomen einde bereikt op %1 ms, controlesom %2</translation>
+    </message>
+    <message>
+        <source>the run differs</source>
+        <translation>de loop wijkt af</translation>
+    </message>
+    <message>
+        <source>the drive did not reach its recorded end: the run departs from it at %1 ms; at %2 ms %3</source>
+        <translation>de rit heeft zijn opgenomen einde niet bereikt: de loop wijkt er op %1 ms van af; op %2 ms: %3</translation>
+    </message>
+    <message>
+        <source>the drive did not reach its recorded end: at %1 ms %2</source>
+        <translation>de rit heeft zijn opgenomen einde niet bereikt: op %1 ms: %2</translation>
+    </message>
+    <message>
+        <source>the drive played to its last input, at %1 ms; it has no recorded end to compare with</source>
+        <translation>de rit is afgespeeld tot zijn laatste invoer, op %1 ms; hij heeft geen opgenomen einde om mee te vergelijken</translation>
+    </message>
+    <message>
+        <source>head</source>
+        <translation>het kopvak</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>het volgende knooppunt</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>het begin van het traject</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>het eind van het traject</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>de lengte</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>de kleur</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>de snelheid</translation>
+    </message>
+    <message>
+        <source>throttle</source>
+        <translation>de rijregelaar</translation>
+    </message>
+    <message>
+        <source>interval</source>
+        <translation>het interval</translation>
+    </message>
+    <message>
+        <source>ctrl</source>
+        <translation>de Ctrl-vlag</translation>
+    </message>
 </context>
 <context>
     <name>OverviewWindow</name>

@@ -57,29 +57,10 @@ DriveVerdict verdictOf(const Drive& drive, const RunState& run,
         return {DriveVerdict::Outcome::Reached, drive.end->time, departed, {}, digest};
     }
     return {DriveVerdict::Outcome::Differs, drive.end->time, departed,
-            firstDifference(drive.end->run, run).value_or("the run differs"), digest};
+            firstDifference(drive.end->run, run), digest};
 }
 
 } // namespace
-
-std::string verdictText(const DriveVerdict& verdict) {
-    const std::string time = std::to_string(verdict.time) + " ms";
-    switch (verdict.outcome) {
-    case DriveVerdict::Outcome::Reached:
-        return "the drive reached its recorded end at " + time + ", digest " +
-               digestText(verdict.digest);
-    case DriveVerdict::Outcome::Differs:
-        return "the drive did not reach its recorded end: " +
-               (verdict.departed
-                    ? "the run departs from it at " + std::to_string(*verdict.departed) + " ms; "
-                    : std::string()) +
-               "at " + time + " " + verdict.difference;
-    case DriveVerdict::Outcome::NoEnd:
-        break;
-    }
-    return "the drive played to its last input, at " + time +
-           "; it has no recorded end to compare with";
-}
 
 DriveVerdict checkDrive(const Drive& drive) {
     HandSetClock clock;

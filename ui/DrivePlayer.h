@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 
 class HeldClock;
 class TrackCells;
@@ -19,14 +18,11 @@ class TrainModel;
 struct DriveVerdict {
     enum class Outcome { Reached, Differs, NoEnd };
     Outcome outcome = Outcome::NoEnd;
-    std::int64_t time = 0;                // ms
-    std::optional<std::int64_t> departed; // ms: the first checkpoint that the run missed
-    std::string difference;               // the first at `time`, when it differs
-    std::uint64_t digest = 0;             // of the run at `time`
+    std::int64_t time = 0;                   // ms
+    std::optional<std::int64_t> departed;    // ms: the first checkpoint that the run missed
+    std::optional<RunDifference> difference; // the first at `time`, when it differs
+    std::uint64_t digest = 0;                // of the run at `time`
 };
-
-// One line that says it.
-std::string verdictText(const DriveVerdict& verdict);
 
 // Runs `drive` from its start on a clock set by hand, as fast as the processor allows, and
 // compares where it ends with the recorded end.
